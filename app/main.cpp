@@ -1,0 +1,40 @@
+#include "app/vcmanagerwidget.h"
+#include "app/windowplacement.h"
+#include "common/qcommonutils.h"
+#include "common/settingkeys.h"
+#include "toolkit/toolkitresources.h"
+
+#include <QApplication>
+#include <QScreen>
+
+using MyQtCustom::QCommonUtils;
+
+int main(int argc, char* argv[])
+{
+    auto* app = new QApplication(argc, argv);
+    g_appDirPath = QCoreApplication::applicationDirPath();
+    // Before anything that could load a plug-in.
+    QCommonUtils::CheckApplicationRunningPath(*app);
+    QCommonUtils::InitName(SettingKeys::Organisation, SettingKeys::Application);
+    MyQtCustom::ToolkitResources::init();
+    QCommonUtils::MyInstallMessageHandler();
+    QCommonUtils::ResetDebugLogs(SettingKeys::Organisation, SettingKeys::Application);
+    if (QCommonUtils::CheckCurrentProgramisRunning()) {
+        delete app;
+        return 0;
+    }
+    QCommonUtils::SetLocaleLangUTF8();
+    VCManagerWidget::loadApplicationFonts(g_appDirPath);
+
+    auto* window = new VCManagerWidget;
+    QSize screenSize(1920, 1080);
+    if (QScreen* screen = window->screen())
+        screenSize = screen->geometry().size();
+    window->move(WindowPlacement::initialPosition(screenSize, window->size()));
+
+    window->show();
+    const int code = app->exec();
+    delete window;
+    delete app;
+    return code;
+}

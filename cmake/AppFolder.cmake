@@ -1,0 +1,78 @@
+# Assembles the application folder: the external tools, fonts, translations and
+# libvlc's plug-ins that the program looks for beside its executable.
+
+find_program(FFMPEG_EXECUTABLE ffmpeg REQUIRED)
+find_program(FFPROBE_EXECUTABLE ffprobe REQUIRED)
+
+set(MORVAYNE_LATO_DIR "/usr/share/fonts/truetype/lato" CACHE PATH "Folder holding the Lato fonts")
+set(MORVAYNE_FONTAWESOME_TTF "/usr/share/fonts/truetype/font-awesome/fontawesome-webfont.ttf"
+    CACHE FILEPATH "The FontAwesome web font")
+foreach(_f Lato-Bold.ttf Lato-Light.ttf Lato-Regular.ttf)
+  if(NOT EXISTS "${MORVAYNE_LATO_DIR}/${_f}")
+    message(FATAL_ERROR "${MORVAYNE_LATO_DIR}/${_f} is missing (package fonts-lato)")
+  endif()
+endforeach()
+
+pkg_get_variable(LIBVLC_PLUGINS_DIR libvlc pluginsdir)
+if(NOT LIBVLC_PLUGINS_DIR)
+  pkg_get_variable(_vlc_libdir libvlc libdir)
+  set(LIBVLC_PLUGINS_DIR "${_vlc_libdir}/vlc/plugins")
+endif()
+if(NOT IS_DIRECTORY "${LIBVLC_PLUGINS_DIR}")
+  message(FATAL_ERROR "libvlc plug-in folder ${LIBVLC_PLUGINS_DIR} is missing (package vlc-plugin-base)")
+endif()
+
+set(_app "${MORVAYNE_APP_DIR}")
+set(_outputs
+  "${_app}/ffmpeg" "${_app}/ffprobe" "${_app}/plugins"
+  "${_app}/font/Lato-Bold_0.ttf" "${_app}/font/Lato-Light_0.ttf" "${_app}/font/Lato-Regular_0.ttf"
+  "${_app}/font/fonts.conf" "${_app}/Lang/Lang_config")
+
+add_custom_command(
+  OUTPUT ${_outputs}
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${_app}/font" "${_app}/Lang"
+  COMMAND ${CMAKE_COMMAND} -E create_symlink "${FFMPEG_EXECUTABLE}" "${_app}/ffmpeg"
+  COMMAND ${CMAKE_COMMAND} -E create_symlink "${FFPROBE_EXECUTABLE}" "${_app}/ffprobe"
+  COMMAND ${CMAKE_COMMAND} -E create_symlink "${LIBVLC_PLUGINS_DIR}" "${_app}/plugins"
+  COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Bold.ttf" "${_app}/font/Lato-Bold_0.ttf"
+  COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Light.ttf" "${_app}/font/Lato-Light_0.ttf"
+  COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Regular.ttf" "${_app}/font/Lato-Regular_0.ttf"
+  COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${_app}/font/fonts.conf"
+  COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/translations/Lang_config" "${_app}/Lang/Lang_config"
+  DEPENDS "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${CMAKE_SOURCE_DIR}/translations/Lang_config"
+  COMMENT "Assembling the application folder"
+  VERBATIM)
+
+# Program texts; the .qm files land in the "Lang" folder beside the executable.
+set(MORVAYNE_TS_FILES
+  "${CMAKE_SOURCE_DIR}/translations/Lang_EN.ts"
+  "${CMAKE_SOURCE_DIR}/translations/Lang_ZH.ts")
+set_source_files_properties(${MORVAYNE_TS_FILES} PROPERTIES OUTPUT_LOCATION "${_app}/Lang")
+qt5_add_translation(MORVAYNE_QM_FILES ${MORVAYNE_TS_FILES})
+
+add_custom_target(appfolder ALL DEPENDS ${_outputs} ${MORVAYNE_QM_FILES})
+
+# Refreshing the .ts sources from the code is a deliberate step, never part of a build.
+add_custom_target(lupdate
+  COMMAND Qt5::lupdate -no-obsolete -locations none
+          "${CMAKE_SOURCE_DIR}/app" "${CMAKE_SOURCE_DIR}/toolkit" "${CMAKE_SOURCE_DIR}/ui"
+          "${CMAKE_SOURCE_DIR}/convert" "${CMAKE_SOURCE_DIR}/probe" "${CMAKE_SOURCE_DIR}/common"
+          -ts ${MORVAYNE_TS_FILES}
+  WORKING_DIRECTORY "${CMAKE_SOURCE_DIR}"
+  VERBATIM)
+
+include(GNUInstallDirs)
+set(MORVAYNE_INSTALL_DIR "${CMAKE_INSTALL_LIBDIR}/morvayne")
+install(FILES
+  "${_app}/font/Lato-Bold_0.ttf" "${_app}/font/Lato-Light_0.ttf" "${_app}/font/Lato-Regular_0.ttf"
+  "${_app}/font/fonts.conf"
+  DESTINATION "${MORVAYNE_INSTALL_DIR}/font")
+install(FILES "${_app}/Lang/Lang_config" ${MORVAYNE_QM_FILES}
+  DESTINATION "${MORVAYNE_INSTALL_DIR}/Lang")
+install(CODE "
+  set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MORVAYNE_INSTALL_DIR}\")
+  file(MAKE_DIRECTORY \"\${_dest}\")
+  file(CREATE_LINK \"${FFMPEG_EXECUTABLE}\" \"\${_dest}/ffmpeg\" SYMBOLIC)
+  file(CREATE_LINK \"${FFPROBE_EXECUTABLE}\" \"\${_dest}/ffprobe\" SYMBOLIC)
+  file(CREATE_LINK \"${LIBVLC_PLUGINS_DIR}\" \"\${_dest}/plugins\" SYMBOLIC)
+")

@@ -1,0 +1,103 @@
+#include "common/pathservices.h"
+
+#include "common/privatedir.h"
+#include "common/settingkeys.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QStandardPaths>
+
+QString g_appDirPath;
+
+QString PathServices::getFFmpegPath()
+{
+    return g_appDirPath + QLatin1String("/ffmpeg");
+}
+
+QString PathServices::getFFprobePath()
+{
+    return g_appDirPath + QLatin1String("/ffprobe");
+}
+
+QString PathServices::getTempFolder()
+{
+    const QString root = PrivateDir::appTempRoot(SettingKeys::Organisation, SettingKeys::Application);
+    if (root.isEmpty()) {
+        // Nothing usable: callers still get a path of this user's own.
+        return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            + QLatin1String("/Quillfen/Morvayne/temp");
+    }
+    const QString folder = root + QLatin1String("/temp");
+    PrivateDir::ensure(folder);
+    return folder;
+}
+
+QString PathServices::getSettingFolder(const QString& key)
+{
+    const QString stored = QSettings(SettingKeys::Organisation, SettingKeys::Application).value(key).toString();
+    if (!stored.isEmpty() && QFileInfo(stored).isDir())
+        return stored;
+
+    const QString home = QDir::homePath();
+    QString folder;
+    if (QFileInfo(home + QLatin1String("/Documents")).isDir()) {
+        folder = home + QLatin1String("/Documents/");
+    } else if (QFileInfo(home + QLatin1String("/My Documents")).isDir()) {
+        folder = home + QLatin1String("/My Documents/");
+    } else {
+        QDir(home).mkdir(QStringLiteral("Documents"));
+        folder = home + QLatin1String("/Documents/");
+    }
+    folder += QLatin1String("Quillfen");
+    QDir().mkdir(folder);
+    folder += QLatin1String("/Morvayne");
+    QDir().mkdir(folder);
+    return folder;
+}
+
+void PathServices::setSettingValue(const QString& key, const QString& text)
+{
+    QSettings(SettingKeys::Organisation, SettingKeys::Application).setValue(key, text);
+}
+
+QString PathServices::getMd5String(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    const int nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+}
+
+void PathServices::loadApplicationFonts(const QString& folder)
+{
+    int regularId = -1;
+    for (const char* name : {"/font/Lato-Bold_0.ttf", "/font/Lato-Light_0.ttf", "/font/Lato-Regular_0.ttf"}) {
+        const int id = QFontDatabase::addApplicationFont(folder + QLatin1String(name));
+        if (id >= 0 && QLatin1String(name) == QLatin1String("/font/Lato-Regular_0.ttf"))
+            regularId = id;
+    }
+    if (regularId < 0)
+        return;
+    const QStringList families = QFontDatabase::applicationFontFamilies(regularId);
+    if (families.isEmpty())
+        return;
+    QGuiApplication::setFont(QFont(families.first(), 10));
+}
+
+void PathServices::applyChineseFont()
+{
+    const QString wanted = QStringLiteral("Microsoft YaHei").toLower();
+    const QStringList families = QFontDatabase().families(QFontDatabase::Any);
+    for (const QString& family : families) {
+        if (family.toLower() == wanted) {
+            QGuiApplication::setFont(QFont(family));
+            return;
+        }
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the executable, without a trailing separator. Set once
+// at start-up; tests point it at a folder of their own.
+extern QString g_appDirPath;
+
+// Where the application's own files, temporary files and default output go,
+// and the settings operations most keys pass through. Callable from any
+// thread; the main window inherits these so they keep their familiar names.
+class PathServices
+{
+public:
+    static QString getFFmpegPath();
+    static QString getFFprobePath();
+    static QString getTempFolder();
+    static QString getSettingFolder(const QString& key);
+    static void setSettingValue(const QString& key, const QString& text);
+    static QString getMd5String(const QString& text);
+
+    static void loadApplicationFonts(const QString& folder);
+    static void applyChineseFont();
+};

@@ -1,0 +1,136 @@
+#include "app/vcmanagerwidget.h"
+#include "app/windowplacement.h"
+#include "common/qcommonutils.h"
+#include "common/settingkeys.h"
+#include "morvaynetest.h"
+
+#include <QApplication>
+#include <QSettings>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void placement_data();
+    void placement();
+    void construction();
+    void skin_data();
+    void skin();
+    void dialogCentring();
+    void screenshot();
+};
+
+void TestMainWindow::init()
+{
+    QSettings(SettingKeys::Organisation, SettingKeys::Application).clear();
+    qunsetenv("MORVAYNE_APPEARANCE");
+}
+
+void TestMainWindow::placement_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QPoint(300, 204);
+    QTest::newRow("1280x800") << QSize(1280, 800) << QPoint(70, 64);
+    QTest::newRow("exact fit") << QSize(1140, 672) << QPoint(0, 0);
+    QTest::newRow("one pixel more") << QSize(1141, 673) << QPoint(0, 0);
+    QTest::newRow("narrower than the window") << QSize(1000, 600) << QPoint(70, 36);
+    QTest::newRow("very large") << QSize(5120, 2880) << QPoint(300, 300);
+}
+
+void TestMainWindow::placement()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QPoint, position);
+    QCOMPARE(WindowPlacement::initialPosition(screen, QSize(1140, 672)), position);
+}
+
+void TestMainWindow::construction()
+{
+    VCManagerWidget w;
+    QCOMPARE(VCManagerWidget::instance(), &w);
+    QCOMPARE(RuntimeChoices::current(), static_cast<RuntimeChoices*>(&w));
+    QCOMPARE(w.size(), QSize(1140, 672));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen Morvayne"));
+    QCOMPARE(MyQtCustom::QCommonUtils::mainWindow(), &w);
+    QCOMPARE(MyQtCustom::QCommonUtils::organisationName(), QStringLiteral("Quillfen"));
+
+    // Run-time choices start at their defaults; the output folder exists.
+    QCOMPARE(w.m_maxConvertCount, 2);
+    QCOMPARE(w.m_finishAction, 0);
+    QVERIFY(w.m_autoAddSrt);
+    QVERIFY(w.m_enableGPU);
+    QVERIFY(!w.m_isMaximized);
+    QCOMPARE(w.m_outFolder, QDir::homePath() + QLatin1String("/Documents/Quillfen/Morvayne"));
+    QVERIFY(QFileInfo(w.m_outFolder).isDir());
+
+    // A remembered output folder that is gone is made again on the way.
+    const QString chosen = TestEnv::root() + QLatin1String("/work/out/deeper");
+    QSettings(SettingKeys::Organisation, SettingKeys::Application).setValue(SettingKeys::OutFolder, chosen);
+    QVERIFY(!QFileInfo(chosen).exists());
+    VCManagerWidget second;
+    QCOMPARE(second.m_outFolder, QDir::homePath() + QLatin1String("/Documents/Quillfen/Morvayne"));
+}
+
+void TestMainWindow::skin_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("appearance");
+    QTest::addColumn<int>("skin");
+    QTest::newRow("absent, light desktop") << QString() << QByteArray("light") << 0;
+    QTest::newRow("absent, dark desktop") << QString() << QByteArray("dark") << 1;
+    QTest::newRow("light") << QStringLiteral("0") << QByteArray("dark") << 0;
+    QTest::newRow("dark") << QStringLiteral("1") << QByteArray("light") << 1;
+    QTest::newRow("7 is automatic") << QStringLiteral("7") << QByteArray("dark") << 1;
+    QTest::newRow("unreadable is light") << QStringLiteral("dark") << QByteArray("dark") << 0;
+}
+
+void TestMainWindow::skin()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, appearance);
+    QFETCH(int, skin);
+    if (!stored.isNull())
+        QSettings(SettingKeys::Organisation, SettingKeys::Application).setValue(SettingKeys::SkinType, stored);
+    qputenv("MORVAYNE_APPEARANCE", appearance);
+    VCManagerWidget w;
+    QCOMPARE(w.m_skinType, skin);
+}
+
+void TestMainWindow::dialogCentring()
+{
+    VCManagerWidget w;
+    w.move(100, 50);
+    QWidget dialog;
+    dialog.resize(480, 252);
+    MyQtCustom::QCommonUtils::moveDialogToCenter(&dialog);
+    QCOMPARE(dialog.pos(), QPoint(100 + (1140 - 480) / 2, 50 + (672 - 252) / 2));
+
+    // A dialog larger than the window is kept on screen.
+    dialog.resize(2000, 1000);
+    MyQtCustom::QCommonUtils::moveDialogToCenter(&dialog);
+    QCOMPARE(dialog.pos(), QPoint(0, 0));
+}
+
+void TestMainWindow::screenshot()
+{
+    for (const QByteArray& appearance : {QByteArray("light"), QByteArray("dark")}) {
+        qputenv("MORVAYNE_APPEARANCE", appearance);
+        VCManagerWidget w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QImage image = w.grab().toImage();
+        QCOMPARE(image.size(), QSize(1140, 672));
+        const QRgb centre = image.pixel(570, 336);
+        QCOMPARE(QColor(centre).name(), appearance == "dark" ? QStringLiteral("#202124") : QStringLiteral("#ffffff"));
+        const QString out = qEnvironmentVariable("MORVAYNE_SCREENSHOT_DIR");
+        if (!out.isEmpty())
+            image.save(out + QLatin1String("/mainwindow-") + QString::fromLatin1(appearance) + QLatin1String(".png"));
+    }
+}
+
+MORVAYNE_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,168 @@
+#include "common/qcommonutils.h"
+#include "morvaynetest.h"
+
+using MyQtCustom::QCommonUtils;
+
+class TestQCommonUtils : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void timeToString_data();
+    void timeToString();
+    void stringToTime_data();
+    void stringToTime();
+    void fileSizeString_data();
+    void fileSizeString();
+    void trimSubStr();
+    void removeSubStr_data();
+    void removeSubStr();
+    void powerActionsGoThroughTheRunner();
+};
+
+void TestQCommonUtils::timeToString_data()
+{
+    QTest::addColumn<qlonglong>("us");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0LL << QStringLiteral("00:00:00");
+    QTest::newRow("1h2m3s") << 3723000000LL << QStringLiteral("01:02:03");
+    QTest::newRow("fraction dropped") << 70900000LL << QStringLiteral("00:01:10");
+    QTest::newRow("hours wrap at 60") << 61LL * 3600 * 1000000 << QStringLiteral("01:00:00");
+    QTest::newRow("negative second") << -1000000LL << QStringLiteral("00:00:-1");
+}
+
+void TestQCommonUtils::timeToString()
+{
+    QFETCH(qlonglong, us);
+    QFETCH(QString, text);
+    QCOMPARE(QCommonUtils::TimetoString(us), text);
+}
+
+void TestQCommonUtils::stringToTime_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qlonglong>("us");
+    // The digits after the separator are read as whole milliseconds.
+    QTest::newRow("blanks around, dot") << QStringLiteral("  00:01:02.50 ") << 62050000LL;
+    QTest::newRow("comma milliseconds") << QStringLiteral("00:00:01,500") << 1500000LL;
+    QTest::newRow("one digit after dot") << QStringLiteral("00:00:01.5") << 1005000LL;
+    QTest::newRow("progress value") << QStringLiteral("00:00:05.50") << 5050000LL;
+    QTest::newRow("minutes and seconds") << QStringLiteral("02:03") << 123000000LL;
+    QTest::newRow("blanks inside") << QStringLiteral("01 : 00 : 00") << 3600000000LL;
+    QTest::newRow("one field") << QStringLiteral("5") << 0LL;
+    QTest::newRow("four fields") << QStringLiteral("1:2:3:4") << 0LL;
+    QTest::newRow("letters") << QStringLiteral("a:b:c") << 0LL;
+    QTest::newRow("two commas") << QStringLiteral("00:00:01,5,6") << 0LL;
+    QTest::newRow("two dots") << QStringLiteral("00:00:01.5.6") << 0LL;
+    QTest::newRow("empty") << QString() << 0LL;
+}
+
+void TestQCommonUtils::stringToTime()
+{
+    QFETCH(QString, text);
+    QFETCH(qlonglong, us);
+    QCOMPARE(QCommonUtils::StringToTime(text), us);
+}
+
+void TestQCommonUtils::fileSizeString_data()
+{
+    QTest::addColumn<qlonglong>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << 0LL << QStringLiteral("0 bytes");
+    QTest::newRow("1023") << 1023LL << QStringLiteral("1023 bytes");
+    QTest::newRow("1024") << 1024LL << QStringLiteral("1.00 KB");
+    QTest::newRow("1536") << 1536LL << QStringLiteral("1.50 KB");
+    QTest::newRow("1 MiB") << 1048576LL << QStringLiteral("1.00 M");
+    QTest::newRow("1 MiB - 1") << 1048575LL << QStringLiteral("1024.00 KB");
+    QTest::newRow("1 GiB") << 1073741824LL << QStringLiteral("1.00 G");
+    QTest::newRow("1.5 GiB") << 1610612736LL << QStringLiteral("1.50 G");
+}
+
+void TestQCommonUtils::fileSizeString()
+{
+    QFETCH(qlonglong, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(QCommonUtils::GetFileSizeString(bytes), text);
+}
+
+void TestQCommonUtils::trimSubStr()
+{
+    int pos = -7;
+    QCOMPARE(QCommonUtils::TrimSubStr(
+                 QStringLiteral("bitrate: 128 kb/s"), QStringLiteral("bitrate:"), QStringLiteral("kb/s"), 0, &pos),
+        QStringLiteral("128"));
+    QCOMPARE(pos, 13);
+
+    // Missing open or close: empty, and the position is left alone.
+    pos = 5;
+    QVERIFY(QCommonUtils::TrimSubStr(
+        QStringLiteral("bitrate: 128"), QStringLiteral("bitrate:"), QStringLiteral("kb/s"), 0, &pos)
+                .isEmpty());
+    QCOMPARE(pos, 5);
+    QVERIFY(
+        QCommonUtils::TrimSubStr(QStringLiteral("a, b"), QStringLiteral("x"), QStringLiteral(","), 0, &pos).isEmpty());
+    QCOMPARE(pos, 5);
+
+    // Consecutive fields: the close of one field is the open of the next.
+    const QString line = QStringLiteral("Video: h264 , yuv420p , 1280x720 , 2081 kb/s");
+    pos = 0;
+    QCOMPARE(QCommonUtils::TrimSubStr(line, QStringLiteral("Video:"), QStringLiteral(","), pos, &pos),
+        QStringLiteral("h264"));
+    QCOMPARE(
+        QCommonUtils::TrimSubStr(line, QStringLiteral(","), QStringLiteral(","), pos, &pos), QStringLiteral("yuv420p"));
+    QCOMPARE(QCommonUtils::TrimSubStr(line, QStringLiteral(","), QStringLiteral(","), pos, &pos),
+        QStringLiteral("1280x720"));
+    QCOMPARE(
+        QCommonUtils::TrimSubStr(line, QStringLiteral(","), QStringLiteral("kb/s"), pos, &pos), QStringLiteral("2081"));
+
+    // A null position pointer is allowed.
+    QCOMPARE(QCommonUtils::TrimSubStr(QStringLiteral("[x]"), QStringLiteral("["), QStringLiteral("]"), 0, nullptr),
+        QStringLiteral("x"));
+}
+
+void TestQCommonUtils::removeSubStr_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nested") << QStringLiteral("a (b (c) d) e") << QStringLiteral("(") << QStringLiteral(")") << 0
+                            << QStringLiteral("a   e");
+    QTest::newRow("unclosed") << QStringLiteral("a (b c") << QStringLiteral("(") << QStringLiteral(")") << 0
+                              << QStringLiteral("a (b c");
+    QTest::newRow("two segments") << QStringLiteral("h264 (High), yuv420p(tv, bt709), 1280x720") << QStringLiteral("(")
+                                  << QStringLiteral(")") << 0 << QStringLiteral("h264  , yuv420p , 1280x720");
+    QTest::newRow("square") << QStringLiteral("1280x720 [SAR 1:1 DAR 16:9], 30 fps") << QStringLiteral("[")
+                            << QStringLiteral("]") << 0 << QStringLiteral("1280x720  , 30 fps");
+    QTest::newRow("from skips earlier") << QStringLiteral("(a) (b)") << QStringLiteral("(") << QStringLiteral(")") << 1
+                                        << QStringLiteral("(a)  ");
+    QTest::newRow("deeply nested") << QStringLiteral("x((((y))))z") << QStringLiteral("(") << QStringLiteral(")") << 0
+                                   << QStringLiteral("x z");
+}
+
+void TestQCommonUtils::removeSubStr()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(int, from);
+    QFETCH(QString, expected);
+    QCommonUtils::RemoveSubStr(text, open, close, from);
+    QCOMPARE(text, expected);
+}
+
+void TestQCommonUtils::powerActionsGoThroughTheRunner()
+{
+    // The guard of every test program replaced the runner; nothing real runs.
+    TestEnv::clearRecordedCommands();
+    QCommonUtils::shutdownComputer();
+    QCommonUtils::restartComputer();
+    const QList<QStringList> commands = TestEnv::recordedCommands();
+    QCOMPARE(commands.size(), 2);
+    QCOMPARE(commands.at(0), (QStringList{QStringLiteral("shutdown"), QStringLiteral("-h"), QStringLiteral("now")}));
+    QCOMPARE(commands.at(1), (QStringList{QStringLiteral("shutdown"), QStringLiteral("-r"), QStringLiteral("now")}));
+}
+
+MORVAYNE_TEST_APPLESS_MAIN(TestQCommonUtils)
+#include "tst_qcommonutils.moc"

@@ -1,0 +1,104 @@
+#include "testenv.h"
+
+#include "common/qcommonutils.h"
+
+#include <QDir>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <cstdio>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QMutex g_mutex;
+QList<QStringList> g_commands;
+int g_destroyedWarnings = 0;
+QtMessageHandler g_previous = nullptr;
+
+void countingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.contains(QLatin1String("QProcess: Destroyed while process"))) {
+        QMutexLocker lock(&g_mutex);
+        ++g_destroyedWarnings;
+    }
+    if (g_previous)
+        g_previous(type, context, text);
+}
+
+[[noreturn]] void refuse(const char* why)
+{
+    std::fprintf(stderr, "refusing to run outside the isolated test folders: %s\n", why);
+    std::exit(2);
+}
+
+} // namespace
+
+void TestEnv::guard()
+{
+    const QByteArray root = qgetenv("MORVAYNE_TEST_ROOT");
+    if (root.isEmpty())
+        refuse("MORVAYNE_TEST_ROOT is not set (run through ctest)");
+    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "TMPDIR"}) {
+        if (!qgetenv(var).startsWith(root))
+            refuse(var);
+    }
+    if (const passwd* pw = ::getpwuid(::getuid())) {
+        if (qgetenv("HOME") == QByteArray(pw->pw_dir))
+            refuse("HOME is the real home folder");
+    }
+
+    MyQtCustom::QCommonUtils::setCommandRunner([](const QString& program, const QStringList& arguments) {
+        QMutexLocker lock(&g_mutex);
+        g_commands.append(QStringList{program} + arguments);
+    });
+    g_previous = qInstallMessageHandler(countingHandler);
+}
+
+int TestEnv::finish(int testResult)
+{
+    const int leaked = destroyedProcessWarnings();
+    if (leaked > 0) {
+        std::fprintf(stderr, "FAIL: %d child process(es) destroyed while still running\n", leaked);
+        return testResult ? testResult : 1;
+    }
+    return testResult;
+}
+
+QString TestEnv::root()
+{
+    return QString::fromLocal8Bit(qgetenv("MORVAYNE_TEST_ROOT"));
+}
+
+QString TestEnv::appDir()
+{
+    return QStringLiteral(MORVAYNE_APP_DIR);
+}
+
+QString TestEnv::makeDir(const QString& name)
+{
+    const QString path = root() + QLatin1String("/work/") + name;
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
+QList<QStringList> TestEnv::recordedCommands()
+{
+    QMutexLocker lock(&g_mutex);
+    return g_commands;
+}
+
+void TestEnv::clearRecordedCommands()
+{
+    QMutexLocker lock(&g_mutex);
+    g_commands.clear();
+}
+
+int TestEnv::destroyedProcessWarnings()
+{
+    QMutexLocker lock(&g_mutex);
+    return g_destroyedWarnings;
+}
