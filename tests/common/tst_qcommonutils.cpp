@@ -1,6 +1,8 @@
 #include "common/qcommonutils.h"
 #include "morvaynetest.h"
 
+#include <QSettings>
+
 using MyQtCustom::QCommonUtils;
 
 class TestQCommonUtils : public QObject
@@ -18,6 +20,7 @@ private slots:
     void removeSubStr_data();
     void removeSubStr();
     void powerActionsGoThroughTheRunner();
+    void languageCode();
 };
 
 void TestQCommonUtils::timeToString_data()
@@ -162,6 +165,28 @@ void TestQCommonUtils::powerActionsGoThroughTheRunner()
     QCOMPARE(commands.size(), 2);
     QCOMPARE(commands.at(0), (QStringList{QStringLiteral("shutdown"), QStringLiteral("-h"), QStringLiteral("now")}));
     QCOMPARE(commands.at(1), (QStringList{QStringLiteral("shutdown"), QStringLiteral("-r"), QStringLiteral("now")}));
+}
+
+void TestQCommonUtils::languageCode()
+{
+    QCommonUtils::InitName(QStringLiteral("Quillfen"), QStringLiteral("Morvayne"));
+    QSettings settings(QStringLiteral("Quillfen"), QStringLiteral("Morvayne"));
+
+    // A stored code wins and is not rewritten.
+    settings.setValue(QStringLiteral("Lang"), QStringLiteral("FR"));
+    settings.sync();
+    QCOMPARE(QCommonUtils::autoCheckSystemLanguage(), QStringLiteral("FR"));
+    QCOMPARE(QCommonUtils::languageCode(), QStringLiteral("FR"));
+
+    // Without one, the system language decides; this test runs in the C locale.
+    settings.remove(QStringLiteral("Lang"));
+    settings.sync();
+    const QString code = QCommonUtils::autoCheckSystemLanguage();
+    QVERIFY2(QStringList({QStringLiteral("EN"), QStringLiteral("ZH"), QStringLiteral("FR"), QStringLiteral("DE"),
+                          QStringLiteral("RU"), QStringLiteral("ES")})
+                 .contains(code),
+             qPrintable(code));
+    QVERIFY(!settings.contains(QStringLiteral("Lang")));
 }
 
 MORVAYNE_TEST_APPLESS_MAIN(TestQCommonUtils)
