@@ -316,6 +316,13 @@ void TestCommandLine::argumentList_data()
                                               {QStringLiteral("srt"), srt}}
                                        << QStringLiteral("-i /in/song.wav -vn ") + mp3Out
             + QStringLiteral(" -threads 1 -y {out}/song.mp3");
+    QTest::newRow("aac source into mp3 is encoded")
+        << QStringLiteral("/in/song.m4a") << QStringLiteral("mp3") << QVariantMap{{QStringLiteral("hasVideo"), 0}}
+        << QStringLiteral("-i /in/song.m4a -vn ") + mp3Out + QStringLiteral(" -threads 1 -y {out}/song.mp3");
+    QTest::newRow("mp3 source into mp3 is copied")
+        << QStringLiteral("/in/song.mp3") << QStringLiteral("mp3")
+        << QVariantMap{{QStringLiteral("hasVideo"), 0}, {QStringLiteral("audioCodec"), QStringLiteral("mp3")}}
+        << QStringLiteral("-i /in/song.mp3 -vn -c:a copy -threads 1 -y {out}/song.mp3");
 }
 
 void TestCommandLine::argumentList()
