@@ -7,6 +7,7 @@
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
+#include "convert/subtitlecopies.h"
 #include "probe/mediainfo.h"
 #include "probe/probeinfo.h"
 
@@ -56,11 +57,9 @@ VideoItemData::VideoItemData(QObject* parent)
 
 VideoItemData::~VideoItemData()
 {
-    const bool running = m_process->state() != QProcess::NotRunning;
     retireProcess(DeleteWaitMs);
     OutputPathRegistry::release(this);
-    if (running)
-        removeSubtitleCopy();
+    removeSubtitleCopy();
     delete m_pMediaInfo;
     delete m_pProbeInfo;
 }
@@ -290,9 +289,7 @@ void VideoItemData::addSubtitleArgs(QStringList& args)
     if (m_srtPath.isEmpty() || !CommandLineBuilder::takesSubtitle(m_format))
         return;
     // ffmpeg only ever sees the copy, by a plain name in its working folder.
-    const QString copy = subtitleCopyPath();
-    QFile::remove(copy);
-    QFile::copy(m_srtPath, copy);
+    SubtitleCopies::acquire(m_srtPath, subtitleCopyPath(), this);
 
     CommandLineBuilder builder = commandLine();
     builder.addSubtitleArgs(args);
@@ -347,9 +344,5 @@ QString VideoItemData::subtitleCopyPath() const
 
 void VideoItemData::removeSubtitleCopy()
 {
-    if (m_srtPath.isEmpty())
-        return;
-    const QString copy = subtitleCopyPath();
-    if (QFileInfo::exists(copy))
-        QFile::remove(copy);
+    SubtitleCopies::release(this);
 }

@@ -2,6 +2,7 @@
 #include "common/runtimechoices.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
+#include "convert/subtitlecopies.h"
 #include "convert/videoitemdata.h"
 #include "morvaynetest.h"
 #include "probe/mediainfo.h"
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <signal.h>
@@ -18,7 +20,8 @@ namespace {
 const qint64 Second = 1000000;
 
 // A stand-in for ffmpeg: the file "mode" beside it picks what it does. Every
-// call is recorded in "calls", its working folder and font setting in "env".
+// call is recorded in "calls", its working folder and font setting in "env";
+// a subtitle input must still be there a moment after the start.
 // clang-format off
 const char* const StandIn = R"sh(#!/bin/sh
 dir=$(dirname "$0")
@@ -26,6 +29,11 @@ mode=$(cat "$dir/mode" 2>/dev/null)
 for last; do :; done
 echo "$*" >> "$dir/calls"
 printf '%s\n%s\n' "$(pwd)" "$FONTCONFIG_FILE" > "$dir/env"
+for a; do
+    case "$a" in
+    *.srt) sleep 0.05; [ -f "$a" ] || { echo "$a: No such file or directory"; exit 1; } ;;
+    esac
+done
 case "$mode" in
 small) echo "frame=1 time=00:00:01.00 bitrate=1"; printf 'abc' > "$last"; exit 0 ;;
 exit1) printf 'data' > "$last"; exit 1 ;;
@@ -99,6 +107,7 @@ private slots:
     void deleteRunningJob();
     void deleteBeforeDeferredNotice();
     void jobsStartedTogether();
+    void jobsSharingASubtitle();
 
 private:
     VideoItemData* makeJob(const QString& mode);
@@ -399,6 +408,37 @@ void TestVideoItemData::jobsStartedTogether()
     QCOMPARE(first->m_outputPath, m_out + QStringLiteral("/a.mp4"));
     QCOMPARE(second->m_outputPath, m_out + QStringLiteral("/a (0).mp4"));
     QVERIFY(QFileInfo::exists(second->m_outputPath));
+}
+
+// The same source with its subtitle converted twice at once: both runs read
+// one copy, which stays until the second is done.
+void TestVideoItemData::jobsSharingASubtitle()
+{
+    const QString srt = TestEnv::makeDir(QStringLiteral("subs")) + QStringLiteral("/a.srt");
+    QVERIFY(writeFile(srt, "1\n00:00:00,000 --> 00:00:01,000\nHi\n"));
+    QList<VideoItemData*> jobs;
+    const auto release = qScopeGuard([&jobs] { qDeleteAll(jobs); });
+    for (int i = 0; i < 2; ++i) {
+        jobs.append(makeJob(QStringLiteral("hw-fails")));
+        jobs.last()->m_srtPath = srt;
+    }
+    QSignalSpy firstDone(jobs.at(0), &VideoItemData::updateFinished);
+    QSignalSpy secondDone(jobs.at(1), &VideoItemData::updateFinished);
+    for (VideoItemData* job : jobs)
+        job->startConvert();
+    const QString copy
+        = PathServices::getTempFolder() + QLatin1Char('/') + PathServices::getMd5String(srt) + QStringLiteral(".srt");
+    QCOMPARE(SubtitleCopies::users(copy), 2);
+
+    QVERIFY(firstDone.wait(10000));
+    if (secondDone.isEmpty()) {
+        QVERIFY(QFileInfo::exists(copy));
+        QVERIFY(secondDone.wait(10000));
+    }
+    QCOMPARE(jobs.at(0)->m_nState, 2);
+    QCOMPARE(jobs.at(1)->m_nState, 2);
+    QCOMPARE(calls().size(), 10); // every attempt but the hardware ones got its subtitle
+    QVERIFY(!QFileInfo::exists(copy));
 }
 
 MORVAYNE_TEST_CORE_MAIN(TestVideoItemData)
