@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class MediaInfo;
+
+// The rules that turn one job into ffmpeg arguments: output naming, stream
+// copy, encoders by attempt, video filters, subtitle and audio options. It
+// reads no files and starts nothing; the job calls its steps in order and
+// keeps the filter chain between them.
+class CommandLineBuilder
+{
+public:
+    CommandLineBuilder(const MediaInfo& info, const QString& sourcePath, const QString& format);
+
+    void setSubtitle(const QString& srtPath, bool soft);
+    void setEncoderAttempt(int attempt);
+    void setFilterChain(const QString& chain);
+    QString filterChain() const { return m_filterChain; }
+
+    // "-ss"/"-to" when trimmed, the source, then the added audio file.
+    QStringList inputArgs() const;
+    void addSubtitleArgs(QStringList& args);
+    void addVideoArgs(QStringList& args);
+    bool buildVideoFilters();
+    void appendFilter(const QString& text);
+    void addAudioArgs(QStringList& args);
+    // Everything after the audio options.
+    static QStringList outputArgs(const QString& outputPath);
+
+    // The source's file name without any ".<extension>".
+    static QString outputBaseName(const QString& sourcePath);
+    // The first of "base.ext", "base (0).ext", "base (1).ext"... in `folder`
+    // that `taken` does not reject.
+    static QString chooseOutputPath(const QString& folder, const QString& sourcePath, const QString& format,
+        const std::function<bool(const QString&)>& taken);
+
+    // Name of the subtitle's copy in the working folder of ffmpeg.
+    static QString subtitleCopyName(const QString& srtPath);
+    // MP3 output takes no subtitle at all.
+    static bool takesSubtitle(const QString& format);
+    // Matroska cannot hold "mov_text"; MP4 and MOV need it.
+    static QString subtitleCodec(const QString& format);
+
+    static QString videoEncoder(int attempt, int width, int height);
+    // Bits per second for a re-encode, also the basis of the size estimate.
+    static qint64 videoBitrate(const MediaInfo& info);
+    static QString rotationFilter(int degrees);
+
+private:
+    bool hasSubtitle() const;
+    bool burnsSubtitle() const;
+    bool isMp3() const;
+    bool canCopyVideo() const;
+    bool canCopyAudio() const;
+    QStringList trimArgs() const;
+    QStringList audioEncodingArgs() const;
+    QString sourceSuffix() const;
+
+    const MediaInfo& m_info;
+    QString m_sourcePath;
+    QString m_format;
+    QString m_srtPath;
+    bool m_bSoftSubtitle = true;
+    int m_nEncoderAttempt = 0;
+    QString m_filterChain;
+};

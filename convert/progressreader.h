@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class MediaInfo;
+
+// Reads a conversion's progress and failures from ffmpeg's output. Progress
+// is in hundredths of a percent.
+class ProgressReader
+{
+public:
+    static constexpr int MaxRunningProgress = 9999;
+
+    // The phrases by which ffmpeg announces a failed run.
+    static const QStringList& errorPhrases();
+    static bool containsErrorPhrase(const QString& text);
+
+    // The output time that counts as 100 %: the whole duration, or the trimmed
+    // length plus 3 s, since a trim cut on whole seconds may run a little longer.
+    static qint64 progressTotal(const MediaInfo& info);
+
+    // The first clock after "time=" in one chunk of output, in microseconds;
+    // 0 when the chunk holds none.
+    static qint64 readTime(const QString& chunk);
+
+    // The progress after one chunk: never below `current`, never above 9999.
+    static int advance(int current, const QString& chunk, qint64 total);
+};
