@@ -34,23 +34,27 @@ bool isQuarterTurn(const QJsonObject& stream)
 
 namespace MediaFacts {
 
+QStringList words(const char* text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 QString describe(const MediaInfo& m)
 {
-    QStringList parts;
-    parts << QStringLiteral("duration=%1us bitrate=%2").arg(m.duration).arg(m.bitrate);
-    parts << QStringLiteral("video=%1 codec=%2 %3x%4 rate=%5")
-                 .arg(m.hasVideo)
-                 .arg(m.videoCodec)
-                 .arg(m.width)
-                 .arg(m.height)
-                 .arg(m.videoBitrate);
-    parts << QStringLiteral("audio=%1 codec=%2 %3Hz channels=%4 rate=%5")
-                 .arg(m.hasAudio)
-                 .arg(m.audioCodec)
-                 .arg(m.sampleRate)
-                 .arg(m.channels)
-                 .arg(m.audioBitrate);
-    return parts.join(QLatin1String(" | "));
+    const auto codec = [](const QString& c) { return c.isEmpty() ? QStringLiteral("-") : c; };
+    return QStringLiteral("%1 %2 | %3 %4 %5x%6 %7 | %8 %9 %10 %11 %12")
+        .arg(m.duration)
+        .arg(m.bitrate)
+        .arg(m.hasVideo)
+        .arg(codec(m.videoCodec))
+        .arg(m.width)
+        .arg(m.height)
+        .arg(m.videoBitrate)
+        .arg(m.hasAudio)
+        .arg(codec(m.audioCodec))
+        .arg(m.sampleRate)
+        .arg(m.channels)
+        .arg(m.audioBitrate);
 }
 
 MediaInfo expectedFromProbe(const QString& path)

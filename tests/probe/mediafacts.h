@@ -3,12 +3,17 @@
 #include "probe/mediainfo.h"
 
 #include <QString>
+#include <QStringList>
 
 // Helpers shared by the probe tests.
 namespace MediaFacts {
 
+// Splits a command line of plain words (no quoting) into arguments.
+QStringList words(const char* text);
+
 // The probed facts of a record on one line, so that a mismatch shows every
-// field at once.
+// field at once: "duration bitrate | hasVideo codec WxH videoBitrate |
+// hasAudio codec sampleRate channels audioBitrate", an empty codec as "-".
 QString describe(const MediaInfo& info);
 
 // The facts the banner of `path` should give, worked out from ffprobe's

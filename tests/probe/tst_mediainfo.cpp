@@ -22,10 +22,7 @@ void TestMediaInfo::isTrimmed_data()
     QTest::newRow("not set") << d << 0LL << 0LL << false;
     QTest::newRow("whole file") << d << 0LL << d << false;
     QTest::newRow("one second off the end") << d << 0LL << d - 1000000 << true;
-    QTest::newRow("one second off the start") << d << 1000000LL << d << true;
-    QTest::newRow("beyond the end") << d << 0LL << d + 1000000 << false;
     QTest::newRow("shifted, full length") << d << 1000000LL << d + 1000000 << false;
-    QTest::newRow("empty range") << d << 5000000LL << 5000000LL << false;
     QTest::newRow("reversed range") << d << 9000000LL << 5000000LL << false;
     QTest::newRow("unknown duration") << 0LL << 0LL << 5000000LL << false;
 }
@@ -52,9 +49,7 @@ void TestMediaInfo::isCropped_data()
     QTest::newRow("full picture") << QRect(0, 0, 640, 480) << false;
     QTest::newRow("full size, moved right") << QRect(2, 0, 640, 480) << true;
     QTest::newRow("moved down only") << QRect(0, 2, 0, 0) << true;
-    QTest::newRow("narrower") << QRect(0, 0, 320, 480) << true;
     QTest::newRow("lower") << QRect(0, 0, 640, 240) << true;
-    QTest::newRow("width only, full") << QRect(0, 0, 640, 0) << false;
     QTest::newRow("negative size") << QRect(0, 0, -5, -5) << false;
 }
 
