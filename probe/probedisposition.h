@@ -6,7 +6,7 @@
 class ProbeDisposition
 {
 public:
-    QString default_;  // JSON key "default"
+    QString default_; // JSON key "default"
     QString dub;
     QString original;
     QString comment;

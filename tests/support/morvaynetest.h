@@ -4,8 +4,7 @@
 
 #include <QtTest>
 
-// Test entry points: QTEST_*_MAIN plus the isolation guard and the leaked
-// child check.
+// Test entry points: QTEST_*_MAIN plus the isolation guard.
 #define MORVAYNE_TEST_MAIN_WITH(AppType, TestObject)                                                                   \
     int main(int argc, char* argv[])                                                                                   \
     {                                                                                                                  \
@@ -13,7 +12,7 @@
         AppType app(argc, argv);                                                                                       \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return TestEnv::finish(QTest::qExec(&tc, argc, argv));                                                         \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
 
 #define MORVAYNE_TEST_MAIN(TestObject) MORVAYNE_TEST_MAIN_WITH(QApplication, TestObject)
@@ -26,5 +25,5 @@
         TestEnv::guard();                                                                                              \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return TestEnv::finish(QTest::qExec(&tc, argc, argv));                                                         \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

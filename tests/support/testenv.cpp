@@ -15,18 +15,6 @@ namespace {
 
 QMutex g_mutex;
 QList<QStringList> g_commands;
-int g_destroyedWarnings = 0;
-QtMessageHandler g_previous = nullptr;
-
-void countingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (text.contains(QLatin1String("QProcess: Destroyed while process"))) {
-        QMutexLocker lock(&g_mutex);
-        ++g_destroyedWarnings;
-    }
-    if (g_previous)
-        g_previous(type, context, text);
-}
 
 [[noreturn]] void refuse(const char* why)
 {
@@ -54,17 +42,6 @@ void TestEnv::guard()
         QMutexLocker lock(&g_mutex);
         g_commands.append(QStringList{program} + arguments);
     });
-    g_previous = qInstallMessageHandler(countingHandler);
-}
-
-int TestEnv::finish(int testResult)
-{
-    const int leaked = destroyedProcessWarnings();
-    if (leaked > 0) {
-        std::fprintf(stderr, "FAIL: %d child process(es) destroyed while still running\n", leaked);
-        return testResult ? testResult : 1;
-    }
-    return testResult;
 }
 
 QString TestEnv::root()
@@ -95,10 +72,4 @@ void TestEnv::clearRecordedCommands()
 {
     QMutexLocker lock(&g_mutex);
     g_commands.clear();
-}
-
-int TestEnv::destroyedProcessWarnings()
-{
-    QMutexLocker lock(&g_mutex);
-    return g_destroyedWarnings;
 }

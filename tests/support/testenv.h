@@ -4,14 +4,12 @@
 #include <QStringList>
 
 // Guards every test program: it refuses to run outside the isolated folders
-// that run_isolated.sh makes, records power commands instead of running them,
-// and counts child processes destroyed while still running.
+// that run_isolated.sh makes, and records power commands instead of running
+// them. (run_isolated.sh also fails a run that leaked a running child.)
 class TestEnv
 {
 public:
     static void guard();
-    // The exit code of the program: a leaked child process fails the run.
-    static int finish(int testResult);
 
     static QString root();
     // The build's application folder (executable, ffmpeg and ffprobe links, fonts).
@@ -21,5 +19,4 @@ public:
 
     static QList<QStringList> recordedCommands();
     static void clearRecordedCommands();
-    static int destroyedProcessWarnings();
 };
