@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "tools/artgen/artwork.h"
 
 #include "toolkit/spritecells.h"
 
@@ -71,33 +71,33 @@ QPen strokePen(const QColor& colour, qreal width)
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// A circular arrow around the centre of b, turning clockwise when clockwise is
-// true, with its head at the end of the turn.
+// A circular arrow around the centre of b with a gap at the top, its head in
+// the gap pointing the way of the turn.
 void drawTurnArrow(QPainter& p, const QRectF& b, const QColor& c, bool clockwise)
 {
     const qreal s = b.width();
-    const QPointF centre = at(b, 0.5, 0.54);
-    const qreal r = 0.3 * s;
-    const qreal start = clockwise ? 150.0 : 30.0;
-    const qreal sweep = clockwise ? -250.0 : 250.0;
+    const QPointF centre = at(b, 0.5, 0.52);
+    const qreal r = 0.32 * s;
+    const qreal start = clockwise ? 40.0 : 140.0;
+    const qreal sweep = clockwise ? -285.0 : 285.0;
     QPainterPath arc;
     const QRectF circle(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     arc.arcMoveTo(circle, start);
     arc.arcTo(circle, start, sweep);
-    p.setPen(strokePen(c, 0.1 * s));
+    p.setPen(QPen(c, 0.11 * s, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arc);
 
     const qreal end = qDegreesToRadians(start + sweep);
-    const QPointF tip(centre.x() + r * qCos(end), centre.y() - r * qSin(end));
+    const QPointF point(centre.x() + r * qCos(end), centre.y() - r * qSin(end));
     // Direction of travel at the end of the arc.
     const qreal sign = clockwise ? 1.0 : -1.0;
     const QPointF dir(sign * qSin(end), sign * qCos(end));
     const QPointF normal(-dir.y(), dir.x());
-    const qreal len = 0.2 * s;
-    p.setPen(Qt::NoPen);
+    const qreal len = 0.24 * s;
+    p.setPen(strokePen(c, 0.03 * s));
     p.setBrush(c);
-    p.drawPolygon(QPolygonF() << tip + dir * len * 0.8 << tip + normal * len * 0.6 << tip - normal * len * 0.6);
+    p.drawPolygon(QPolygonF() << point + dir * len << point + normal * len * 0.62 << point - normal * len * 0.62);
 }
 
 void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& c)
@@ -365,13 +365,13 @@ QImage Artwork::widePublicSheet()
         {QColor(0x8b, 0x90, 0x98)},
         {kAccent, rgba(1, 164, 229, 46)},
         {Qt::white, kAccent},
-        {rgba(139, 144, 152, 90)},
+        {rgba(139, 144, 152, 125)},
     };
     const Look red[4] = {
         {QColor(0x8b, 0x90, 0x98)},
         {QColor(0xe5, 0x48, 0x4d), rgba(229, 72, 77, 46)},
         {Qt::white, QColor(0xe5, 0x48, 0x4d)},
-        {rgba(139, 144, 152, 90)},
+        {rgba(139, 144, 152, 125)},
     };
     drawStates(p, TitleClose, Glyph::Cross, red, Backdrop::Rounded, 0.42);
     drawStates(p, TitleMaximise, Glyph::Maximise, blue, Backdrop::Rounded, 0.46);

@@ -1,4 +1,4 @@
-#include "gifwriter.h"
+#include "tools/artgen/gifwriter.h"
 
 #include <QFile>
 #include <QHash>

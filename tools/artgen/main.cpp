@@ -1,8 +1,8 @@
 // Draws the application's embedded pictures into the folder given as the only
 // argument. The build runs it before the pictures are compiled in.
 
-#include "artwork.h"
-#include "gifwriter.h"
+#include "tools/artgen/artwork.h"
+#include "tools/artgen/gifwriter.h"
 
 #include <QDir>
 #include <QGuiApplication>
