@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+
+namespace MyQtCustom {
+
+// A button made of a style-sheet background and an icon picture on top, each
+// with a normal, hover, disabled and checked look.
+class BgIconButton : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(BgIconButton)
+
+public:
+    explicit BgIconButton(QWidget* parent = nullptr);
+
+    void setBgStyeSheet(const QString& normal, const QString& hover, const QString& disabled, const QString& checked);
+    void setIconPixmap(const QPixmap& normal, const QPixmap& hover, const QPixmap& disabled, const QPixmap& checked);
+    // Turns the normal, hover and disabled pictures (not the checked one).
+    void setIconRotate(qreal degrees);
+    void setEnabled(bool enabled);
+    bool isMyEnabled() const { return m_bEnabled; }
+    void setChecked(bool checked);
+    bool isChecked() const { return m_bChecked; }
+
+    QLabel* backgroundLabel() const { return m_bgLabel; }
+    QLabel* iconLabel() const { return m_iconLabel; }
+
+signals:
+    void Pressclicked();
+    void clicked();
+    void clicked(BgIconButton* button);
+    void mouseEnter();
+    void mouseLeave();
+
+protected:
+    enum Look { Normal, Hover, Disabled, Checked };
+
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showLook(Look look);
+    void showRest();
+    void showPixmap(const QPixmap& pixmap);
+    const QPixmap& lookPixmap(Look look) const;
+
+    QLabel* m_bgLabel = nullptr;
+    QLabel* m_iconLabel = nullptr;
+    QString m_sheets[4];
+    QPixmap m_sourcePixmaps[4];
+    QPixmap m_pixmaps[4];
+    bool m_bEnabled = true;
+    bool m_bChecked = false;
+    Look m_look = Normal;
+};
+
+} // namespace MyQtCustom

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLabel>
+
+namespace MyQtCustom {
+
+// A plain coloured button: the label's window colour follows the state.
+class MyTempButton1 : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MyTempButton1)
+
+public:
+    explicit MyTempButton1(QWidget* parent = nullptr);
+
+    void setColor(const QString& normal, const QString& hover, const QString& disabled);
+    void setEnabled(bool enabled);
+    bool isMyEnabled() const { return m_bEnabled; }
+
+signals:
+    void clicked();
+
+protected:
+    enum Look { Normal, Hover, Pressed, Disabled };
+
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    // Pressing and releasing change nothing here; picture buttons built on
+    // this class show their own cells.
+    virtual void showLook(Look look);
+
+    bool m_bEnabled = true;
+
+private:
+    void paintColor(const QString& colour);
+
+    QString m_normalColor;
+    QString m_hoverColor;
+    QString m_disabledColor;
+};
+
+} // namespace MyQtCustom
