@@ -1,9 +1,9 @@
 #include "common/pathservices.h"
+#include "common/qcommonutils.h"
 #include "common/settingkeys.h"
 #include "morvaynetest.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSettings>
@@ -11,11 +11,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using MyQtCustom::QCommonUtils;
+
 namespace {
 
 QString home()
 {
     return QDir::homePath();
+}
+
+QString cacheRoot()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QLatin1String("/Quillfen/Morvayne");
 }
 
 mode_t modeOf(const QString& path)
@@ -25,20 +32,10 @@ mode_t modeOf(const QString& path)
     return st.st_mode & 07777;
 }
 
-// Points the system temp folder elsewhere for one scope.
-class TempDirOverride
+bool isEmptyDir(const QString& path)
 {
-public:
-    explicit TempDirOverride(const QByteArray& value)
-        : m_saved(qgetenv("TMPDIR"))
-    {
-        qputenv("TMPDIR", value);
-    }
-    ~TempDirOverride() { qputenv("TMPDIR", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
+    return QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).isEmpty();
+}
 
 } // namespace
 
@@ -47,41 +44,45 @@ class TestPathServices : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
-
-    void toolPaths();
-    void md5();
+    void toolPathsAndMd5();
     void settingFolder();
-    void settingFolderCreatesDocuments();
     void tempFolderIsPrivate();
-    void tempFolderFallsBack();
-    void tempFolderRefusesForeignFolders();
+    void foreignFoldersAreNotUsed_data();
+    void foreignFoldersAreNotUsed();
     void fonts();
+
+private:
+    QByteArray m_tmpdir;
 };
+
+void TestPathServices::initTestCase()
+{
+    m_tmpdir = qgetenv("TMPDIR");
+    QCommonUtils::InitName(SettingKeys::Organisation, SettingKeys::Application);
+    qInstallMessageHandler(nullptr);
+    QCommonUtils::MyInstallMessageHandler();
+}
 
 void TestPathServices::init()
 {
-    QDir(home()).removeRecursively();
+    qputenv("TMPDIR", m_tmpdir);
+    for (const QString& dir : QStringList{home(), QDir::tempPath() + QLatin1String("/Quillfen"), cacheRoot()}) {
+        if (QFileInfo(dir).isSymLink())
+            QFile::remove(dir);
+        QDir(dir).removeRecursively();
+    }
     QDir().mkpath(home());
-    const QString org = QDir::tempPath() + QLatin1String("/Quillfen");
-    if (QFileInfo(org).isSymLink())
-        QFile::remove(org);
-    QDir(org).removeRecursively();
-    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)).removeRecursively();
     QSettings(SettingKeys::Organisation, SettingKeys::Application).clear();
 }
 
-void TestPathServices::toolPaths()
+void TestPathServices::toolPathsAndMd5()
 {
     g_appDirPath = QStringLiteral("/opt/app");
     QCOMPARE(PathServices::getFFmpegPath(), QStringLiteral("/opt/app/ffmpeg"));
     QCOMPARE(PathServices::getFFprobePath(), QStringLiteral("/opt/app/ffprobe"));
-}
-
-void TestPathServices::md5()
-{
     QCOMPARE(PathServices::getMd5String(QStringLiteral("abc")), QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
-    QCOMPARE(PathServices::getMd5String(QString()), QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
     // UTF-8 bytes, and nothing after a NUL character.
     QCOMPARE(PathServices::getMd5String(QString::fromUtf8("\xc3\xa9")),
         QString::fromLatin1(QCryptographicHash::hash("\xc3\xa9", QCryptographicHash::Md5).toHex()));
@@ -91,104 +92,88 @@ void TestPathServices::md5()
 
 void TestPathServices::settingFolder()
 {
-    const QString documents = home() + QLatin1String("/Documents");
-    QVERIFY(QDir().mkpath(documents));
-    const QString fallback = documents + QLatin1String("/Quillfen/Morvayne");
-
-    // Nothing stored: the default folder, created on demand and not stored.
+    // A home without "Documents" gets one; "My Documents" serves when it is the only one.
+    const QString fallback = home() + QLatin1String("/Documents/Quillfen/Morvayne");
+    QVERIFY(QDir().mkpath(home() + QLatin1String("/My Documents")));
+    QCOMPARE(PathServices::getSettingFolder(SettingKeys::OutFolder),
+        home() + QLatin1String("/My Documents/Quillfen/Morvayne"));
+    QVERIFY(QDir(home() + QLatin1String("/My Documents")).removeRecursively());
     QCOMPARE(PathServices::getSettingFolder(SettingKeys::OutFolder), fallback);
     QVERIFY(QFileInfo(fallback).isDir());
     QVERIFY(!QSettings(SettingKeys::Organisation, SettingKeys::Application).contains(SettingKeys::OutFolder));
 
-    // A remembered folder that exists is returned unchanged.
-    const QString chosen = TestEnv::makeDir(QStringLiteral("chosen"));
-    PathServices::setSettingValue(SettingKeys::AddVideoPath, chosen + QLatin1Char('/'));
-    QCOMPARE(PathServices::getSettingFolder(SettingKeys::AddVideoPath), chosen + QLatin1Char('/'));
-
-    // Deleted since: the default folder, and the stored value stays.
+    // A remembered folder is used while it exists; once deleted, the default
+    // is returned and the stored value stays.
+    const QString chosen = TestEnv::makeDir(QStringLiteral("chosen")) + QLatin1Char('/');
+    PathServices::setSettingValue(SettingKeys::AddVideoPath, chosen);
+    QCOMPARE(PathServices::getSettingFolder(SettingKeys::AddVideoPath), chosen);
     QVERIFY(QDir(chosen).removeRecursively());
     QCOMPARE(PathServices::getSettingFolder(SettingKeys::AddVideoPath), fallback);
-    QCOMPARE(QSettings(SettingKeys::Organisation, SettingKeys::Application).value(SettingKeys::AddVideoPath).toString(),
-        chosen + QLatin1Char('/'));
-}
-
-void TestPathServices::settingFolderCreatesDocuments()
-{
-    // "My Documents" serves when there is no "Documents".
-    QVERIFY(QDir().mkpath(home() + QLatin1String("/My Documents")));
-    QCOMPARE(PathServices::getSettingFolder(SettingKeys::OutFolder),
-        home() + QLatin1String("/My Documents/Quillfen/Morvayne"));
-
-    // Neither: "Documents" is made.
-    QVERIFY(QDir(home() + QLatin1String("/My Documents")).removeRecursively());
-    QCOMPARE(
-        PathServices::getSettingFolder(SettingKeys::OutFolder), home() + QLatin1String("/Documents/Quillfen/Morvayne"));
-    QVERIFY(QFileInfo(home() + QLatin1String("/Documents/Quillfen/Morvayne")).isDir());
+    QCOMPARE(QSettings(SettingKeys::Organisation, SettingKeys::Application).value(SettingKeys::AddVideoPath),
+        QVariant(chosen));
 }
 
 void TestPathServices::tempFolderIsPrivate()
 {
-    const QString expected = QDir::tempPath() + QLatin1String("/Quillfen/Morvayne/temp");
-    QCOMPARE(PathServices::getTempFolder(), expected);
-    for (const QString& path : QStringList{QDir::tempPath() + QLatin1String("/Quillfen"),
-             QDir::tempPath() + QLatin1String("/Quillfen/Morvayne"), expected}) {
-        QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(modeOf(path), mode_t(0700));
+    const QString root = QDir::tempPath() + QLatin1String("/Quillfen");
+    QCOMPARE(PathServices::getTempFolder(), root + QLatin1String("/Morvayne/temp"));
+    qDebug("into the log");
+    QVERIFY(QFile::exists(root + QLatin1String("/Morvayne/logs.log")));
+    for (const char* sub : {"", "/Morvayne", "/Morvayne/temp"})
+        QCOMPARE(modeOf(root + QLatin1String(sub)), mode_t(0700));
+
+    // An own folder left open is closed again.
+    QVERIFY(::chmod(QFile::encodeName(root).constData(), 0777) == 0);
+    PathServices::getTempFolder();
+    QCOMPARE(modeOf(root), mode_t(0700));
+}
+
+void TestPathServices::foreignFoldersAreNotUsed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("withSetting");
+    QTest::newRow("system temp is a file, no setting") << QStringLiteral("file") << false;
+    QTest::newRow("system temp is a file, setting") << QStringLiteral("file") << true;
+    QTest::newRow("link at the organisation folder") << QStringLiteral("link org") << false;
+    QTest::newRow("link at the application folder") << QStringLiteral("link app") << true;
+    QTest::newRow("folder of another user") << QStringLiteral("owner") << true;
+}
+
+// Temp folder and log share one private root; whatever is wrong with the
+// system temp folder, both move to the "TempFolder" setting or the user's cache.
+void TestPathServices::foreignFoldersAreNotUsed()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, withSetting);
+    const QString org = QDir::tempPath() + QLatin1String("/Quillfen");
+    const QString elsewhere = TestEnv::makeDir(QStringLiteral("elsewhere"));
+    const QString chosen = TestEnv::makeDir(QStringLiteral("chosen-temp"));
+    if (withSetting)
+        PathServices::setSettingValue(SettingKeys::TempFolder, chosen);
+
+    if (kind == QLatin1String("file")) {
+        const QString blocker = elsewhere + QLatin1String("/not-a-folder");
+        QFile f(blocker);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        qputenv("TMPDIR", QFile::encodeName(blocker));
+    } else if (kind == QLatin1String("link org")) {
+        QVERIFY(QFile::link(elsewhere, org));
+    } else if (kind == QLatin1String("link app")) {
+        QVERIFY(QDir().mkpath(org) && QFile::link(elsewhere, org + QLatin1String("/Morvayne")));
+    } else {
+        if (::geteuid() != 0)
+            QSKIP("changing a folder's owner needs root");
+        QVERIFY(QDir().mkpath(org + QLatin1String("/Morvayne/temp")));
+        QVERIFY(::chown(QFile::encodeName(org + QLatin1String("/Morvayne")).constData(), 65534, 65534) == 0);
     }
 
-    // An own folder left open by someone is closed again.
-    QVERIFY(::chmod(QFile::encodeName(expected).constData(), 0777) == 0);
-    QCOMPARE(PathServices::getTempFolder(), expected);
-    QCOMPARE(modeOf(expected), mode_t(0700));
-}
-
-void TestPathServices::tempFolderFallsBack()
-{
-    // A system temp folder that is a plain file cannot hold folders.
-    const QString blocker = TestEnv::makeDir(QStringLiteral("blocked")) + QLatin1String("/not-a-folder");
-    QFile f(blocker);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    TempDirOverride tmp(QFile::encodeName(blocker));
-
-    // Without a "TempFolder" setting, a folder in the user's cache.
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    QCOMPARE(PathServices::getTempFolder(), cache + QLatin1String("/Quillfen/Morvayne/temp"));
-
-    // With it, the folder it names.
-    const QString chosen = TestEnv::makeDir(QStringLiteral("chosen-temp"));
-    PathServices::setSettingValue(SettingKeys::TempFolder, chosen);
-    QCOMPARE(PathServices::getTempFolder(), chosen + QLatin1String("/Quillfen/Morvayne/temp"));
-    QVERIFY(QFileInfo(chosen + QLatin1String("/Quillfen/Morvayne/temp")).isDir());
-}
-
-void TestPathServices::tempFolderRefusesForeignFolders()
-{
-    const QString chosen = TestEnv::makeDir(QStringLiteral("chosen-temp"));
-    PathServices::setSettingValue(SettingKeys::TempFolder, chosen);
-    const QString fallback = chosen + QLatin1String("/Quillfen/Morvayne/temp");
-
-    // A link planted where the application folder belongs is not followed.
-    const QString elsewhere = TestEnv::makeDir(QStringLiteral("elsewhere"));
-    const QString org = QDir::tempPath() + QLatin1String("/Quillfen");
-    QVERIFY(QFile::link(elsewhere, org));
-    QCOMPARE(PathServices::getTempFolder(), fallback);
-    QVERIFY(QDir(elsewhere).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-    QVERIFY(QFile::remove(org));
-
-    // The same one level down.
-    QVERIFY(QDir().mkpath(org));
-    QVERIFY(QFile::link(elsewhere, org + QLatin1String("/Morvayne")));
-    QCOMPARE(PathServices::getTempFolder(), fallback);
-    QVERIFY(QDir(elsewhere).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-    QVERIFY(QDir(org).removeRecursively());
-
-    // A folder that belongs to another user.
-    if (::geteuid() != 0)
-        QSKIP("changing a folder's owner needs root");
-    QVERIFY(QDir().mkpath(org + QLatin1String("/Morvayne/temp")));
-    QVERIFY(::chown(QFile::encodeName(org + QLatin1String("/Morvayne")).constData(), 65534, 65534) == 0);
-    QCOMPARE(PathServices::getTempFolder(), fallback);
+    const QString root = withSetting ? chosen + QLatin1String("/Quillfen/Morvayne") : cacheRoot();
+    QCOMPARE(PathServices::getTempFolder(), root + QLatin1String("/temp"));
+    qDebug("not into a foreign folder");
+    QCOMPARE(QFileInfo(root + QLatin1String("/logs.log")).size(), qint64(sizeof("not into a foreign folder\r\n") - 1));
+    if (kind != QLatin1String("file"))
+        QVERIFY(isEmptyDir(elsewhere));
+    QCOMPARE(modeOf(root), mode_t(0700));
 }
 
 void TestPathServices::fonts()
@@ -200,7 +185,6 @@ void TestPathServices::fonts()
     PathServices::loadApplicationFonts(TestEnv::appDir());
     QCOMPARE(QGuiApplication::font().family(), QStringLiteral("Lato"));
     QCOMPARE(QGuiApplication::font().pointSize(), 10);
-    QVERIFY(QFontDatabase().families().contains(QStringLiteral("Lato")));
 
     // No such family on this machine: the application font stays.
     if (!QFontDatabase().families().contains(QStringLiteral("Microsoft YaHei"), Qt::CaseInsensitive)) {
