@@ -3,6 +3,7 @@
 #include "common/pathservices.h"
 #include "common/qcommonutils.h"
 #include "probe/mediainfo.h"
+#include "probe/probeinfo.h"
 
 #include <QFileInfo>
 
@@ -10,10 +11,30 @@ using MyQtCustom::QCommonUtils;
 
 namespace {
 
+const qint64 Second = 1000000;
+
 bool sameText(const QString& a, const char* b)
 {
     return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
 }
+
+// ffprobe's seconds ("12.040000") or a Matroska duration tag
+// ("00:00:12.040000000") in microseconds; 0 when unreadable.
+qint64 readSeconds(const QString& text)
+{
+    double seconds = 0;
+    bool ok = true;
+    for (const QString& field : text.trimmed().split(QLatin1Char(':'))) {
+        bool fieldOk = false;
+        seconds = seconds * 60 + field.toDouble(&fieldOk);
+        ok = ok && fieldOk;
+    }
+    return ok && seconds > 0 ? static_cast<qint64>(seconds * Second + 0.5) : 0;
+}
+
+// The even-size step crops the odd last line or column away instead of
+// resampling the picture; players only take 8-bit 4:2:0 H.264 everywhere.
+const char* const PlayableFilter = "crop=trunc(iw/2)*2:trunc(ih/2)*2:0:0,format=yuv420p";
 
 } // namespace
 
@@ -40,25 +61,34 @@ void CommandLineBuilder::setFilterChain(const QString& chain)
     m_filterChain = chain;
 }
 
+void CommandLineBuilder::setVideoLength(qint64 length)
+{
+    m_nVideoLength = length;
+}
+
 QStringList CommandLineBuilder::inputArgs() const
 {
     const QStringList trim = trimArgs();
     QStringList args = trim;
     args << QStringLiteral("-i") << m_sourcePath;
-    if (!m_info.externalAudioPath.isEmpty())
-        args << trim << QStringLiteral("-i") << m_info.externalAudioPath;
+    if (!m_info.externalAudioPath.isEmpty()) {
+        args << trim;
+        // A trim cuts the added track to the kept range; without one it is
+        // cut where the video ends, so that a longer track cannot run on.
+        if (trim.isEmpty() && m_nVideoLength > 0)
+            args << QStringLiteral("-t") << QString::number(static_cast<double>(m_nVideoLength) / Second, 'f', 3);
+        args << QStringLiteral("-i") << m_info.externalAudioPath;
+    }
     return args;
 }
 
 void CommandLineBuilder::addSubtitleArgs(QStringList& args)
 {
-    if (!hasSubtitle())
+    // A burnt-in subtitle is drawn by the video step, on the edited picture.
+    if (!hasSubtitle() || burnsSubtitle())
         return;
-    const QString name = subtitleCopyName(m_srtPath);
-    if (burnsSubtitle())
-        appendFilter(QLatin1String("subtitles='") + name + QLatin1Char('\''));
-    else
-        args << QStringLiteral("-i") << name << QStringLiteral("-c:s") << subtitleCodec(m_format);
+    args << QStringLiteral("-i") << subtitleCopyName(m_srtPath, cutStart(), cutEnd()) << QStringLiteral("-c:s")
+         << subtitleCodec(m_format);
 }
 
 void CommandLineBuilder::addVideoArgs(QStringList& args)
@@ -68,12 +98,17 @@ void CommandLineBuilder::addVideoArgs(QStringList& args)
         return;
     }
     const bool filtered = buildVideoFilters();
+    if (hasSubtitle() && burnsSubtitle()) {
+        appendFilter(
+            QLatin1String("subtitles='") + subtitleCopyName(m_srtPath, cutStart(), cutEnd()) + QLatin1Char('\''));
+    }
     if (!filtered && m_srtPath.isEmpty() && canCopyVideo()) {
         args << QStringLiteral("-c:v") << QStringLiteral("copy");
         return;
     }
     args << QStringLiteral("-c:v") << videoEncoder(m_nEncoderAttempt, m_info.width, m_info.height)
          << QStringLiteral("-b:v") << QString::number(videoBitrate(m_info));
+    appendFilter(QLatin1String(PlayableFilter));
 }
 
 bool CommandLineBuilder::buildVideoFilters()
@@ -118,23 +153,15 @@ void CommandLineBuilder::appendFilter(const QString& text)
 void CommandLineBuilder::addAudioArgs(QStringList& args)
 {
     const bool added = !m_info.externalAudioPath.isEmpty();
-    const bool removed = m_info.removeOriginalAudio;
+    // An MP3 holds exactly one audio stream, and its row offers no audio
+    // tools: removing the source's audio alone would leave nothing.
+    const bool removed = m_info.removeOriginalAudio && !isMp3();
+    args << streamMaps();
     if (removed && !added) {
         args << QStringLiteral("-an");
         return;
     }
     if (added) {
-        if (!isMp3())
-            args << QStringLiteral("-map") << QStringLiteral("0:v:0");
-        if (removed) {
-            args << QStringLiteral("-map") << QStringLiteral("1:a:0");
-        } else {
-            // Optional, so that a silent source simply gets the added track.
-            args << QStringLiteral("-map") << QStringLiteral("0:a:0?") << QStringLiteral("-map")
-                 << QStringLiteral("1:a");
-        }
-        if (hasSubtitle() && !burnsSubtitle())
-            args << QStringLiteral("-map") << QStringLiteral("2:s");
         args << audioEncodingArgs();
         return;
     }
@@ -143,6 +170,29 @@ void CommandLineBuilder::addAudioArgs(QStringList& args)
         return;
     }
     args << audioEncodingArgs();
+}
+
+// Explicit maps whenever a second input could supply a stream: ffmpeg's own
+// choice would take any input's subtitle or audio.
+QStringList CommandLineBuilder::streamMaps() const
+{
+    const bool added = !m_info.externalAudioPath.isEmpty();
+    const QString map = QStringLiteral("-map");
+    if (isMp3())
+        return added ? QStringList{map, QStringLiteral("1:a:0")} : QStringList();
+    const bool softSubtitle = hasSubtitle() && !burnsSubtitle();
+    if (!added && !softSubtitle)
+        return {};
+    QStringList maps{map, QStringLiteral("0:v:0")};
+    const bool keepsOwn = !m_info.removeOriginalAudio;
+    // Optional, so that a silent source simply gets the added track.
+    if (keepsOwn)
+        maps << map << QStringLiteral("0:a:0?");
+    if (added)
+        maps << map << (keepsOwn ? QStringLiteral("1:a") : QStringLiteral("1:a:0"));
+    if (softSubtitle)
+        maps << map << (added ? QStringLiteral("2:s") : QStringLiteral("1:s"));
+    return maps;
 }
 
 QStringList CommandLineBuilder::outputArgs(const QString& outputPath)
@@ -173,7 +223,17 @@ QString CommandLineBuilder::chooseOutputPath(const QString& folder, const QStrin
     return candidate;
 }
 
-QString CommandLineBuilder::subtitleCopyName(const QString& srtPath)
+qint64 CommandLineBuilder::cutStart() const
+{
+    return m_info.isTrimmed() ? qMax<qint64>(m_info.trimStart, 0) / Second * Second : 0;
+}
+
+qint64 CommandLineBuilder::cutEnd() const
+{
+    return m_info.isTrimmed() ? qMax<qint64>(m_info.trimEnd, 0) / Second * Second : 0;
+}
+
+QString CommandLineBuilder::subtitleCopyName(const QString& srtPath, qint64 from, qint64 to)
 {
     QString suffix = QFileInfo(srtPath).suffix();
     // The name goes into a filter text between quotes: only plain suffixes.
@@ -183,7 +243,10 @@ QString CommandLineBuilder::subtitleCopyName(const QString& srtPath)
             break;
         }
     }
-    return PathServices::getMd5String(srtPath) + QLatin1Char('.') + suffix;
+    QString name = PathServices::getMd5String(srtPath);
+    if (to > from)
+        name += QLatin1Char('-') + QString::number(from / Second) + QLatin1Char('-') + QString::number(to / Second);
+    return name + QLatin1Char('.') + suffix;
 }
 
 bool CommandLineBuilder::takesSubtitle(const QString& format)
@@ -242,6 +305,20 @@ QString CommandLineBuilder::rotationFilter(int degrees)
     return QLatin1String("rotate=PI*") + QString::number(static_cast<double>(turns), 'g', 6);
 }
 
+qint64 CommandLineBuilder::videoLength(const ProbeInfo& probe)
+{
+    for (const ProbeStream& stream : probe.streams) {
+        if (stream.codec_type != QLatin1String("video") || stream.disposition.attached_pic == QLatin1String("1"))
+            continue;
+        const qint64 own = readSeconds(stream.duration);
+        if (own > 0)
+            return own;
+        const qint64 tagged = readSeconds(stream.tags.DURATION);
+        return tagged > 0 ? tagged : readSeconds(probe.duration);
+    }
+    return 0;
+}
+
 bool CommandLineBuilder::hasSubtitle() const
 {
     return !m_srtPath.isEmpty() && takesSubtitle(m_format);
@@ -257,14 +334,25 @@ bool CommandLineBuilder::isMp3() const
     return sameText(m_format, "mp3");
 }
 
+// A copy starts at the keyframe before the cut, for every copied stream;
+// Matroska and AVI have no edit list to hide that lead-in.
+bool CommandLineBuilder::copyShowsLeadIn() const
+{
+    return m_info.isTrimmed() && (sameText(m_format, "mkv") || sameText(m_format, "avi"));
+}
+
 bool CommandLineBuilder::canCopyVideo() const
 {
+    if (copyShowsLeadIn())
+        return false;
     return m_format.toLower() == sourceSuffix() || m_format == QLatin1String("mkv")
         || m_info.videoCodec.toLower() == QLatin1String("h264");
 }
 
 bool CommandLineBuilder::canCopyAudio() const
 {
+    if (copyShowsLeadIn())
+        return false;
     if (m_format == sourceSuffix() || m_format == QLatin1String("mkv"))
         return true;
     // An MP3 file cannot carry AAC: MP3 output is always encoded with LAME.

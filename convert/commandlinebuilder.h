@@ -6,6 +6,7 @@
 #include <functional>
 
 class MediaInfo;
+class ProbeInfo;
 
 // The rules that turn one job into ffmpeg arguments: output naming, stream
 // copy, encoders by attempt, video filters, subtitle and audio options. It
@@ -20,6 +21,8 @@ public:
     void setEncoderAttempt(int attempt);
     void setFilterChain(const QString& chain);
     QString filterChain() const { return m_filterChain; }
+    // Microseconds of the source's video; 0 when unknown.
+    void setVideoLength(qint64 length);
 
     // "-ss"/"-to" when trimmed, the source, then the added audio file.
     QStringList inputArgs() const;
@@ -38,8 +41,14 @@ public:
     static QString chooseOutputPath(const QString& folder, const QString& sourcePath, const QString& format,
         const std::function<bool(const QString&)>& taken);
 
-    // Name of the subtitle's copy in the working folder of ffmpeg.
-    static QString subtitleCopyName(const QString& srtPath);
+    // The trim as the command line cuts it, on whole seconds; both 0 when
+    // the job is not trimmed.
+    qint64 cutStart() const;
+    qint64 cutEnd() const;
+
+    // Name of the subtitle's copy in the working folder of ffmpeg. A trimmed
+    // run's copy holds other cues, so the range is part of its name.
+    static QString subtitleCopyName(const QString& srtPath, qint64 from = 0, qint64 to = 0);
     // MP3 output takes no subtitle at all.
     static bool takesSubtitle(const QString& format);
     // Matroska cannot hold "mov_text"; MP4 and MOV need it.
@@ -49,15 +58,20 @@ public:
     // Bits per second for a re-encode, also the basis of the size estimate.
     static qint64 videoBitrate(const MediaInfo& info);
     static QString rotationFilter(int degrees);
+    // The length of the first video stream ffprobe reported, else of the
+    // file; 0 without a video stream or when neither is known.
+    static qint64 videoLength(const ProbeInfo& probe);
 
 private:
     bool hasSubtitle() const;
     bool burnsSubtitle() const;
     bool isMp3() const;
+    bool copyShowsLeadIn() const;
     bool canCopyVideo() const;
     bool canCopyAudio() const;
     QStringList trimArgs() const;
     QStringList audioEncodingArgs() const;
+    QStringList streamMaps() const;
     QString sourceSuffix() const;
 
     const MediaInfo& m_info;
@@ -67,4 +81,5 @@ private:
     bool m_bSoftSubtitle = true;
     int m_nEncoderAttempt = 0;
     QString m_filterChain;
+    qint64 m_nVideoLength = 0;
 };

@@ -1,7 +1,10 @@
 #include "convert/subtitlecopies.h"
 
+#include "convert/subtitletrim.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
@@ -38,18 +41,39 @@ void releaseLocked(const void* owner)
         QFile::remove(copy);
 }
 
+void makeCopy(const QString& source, const QString& copy, qint64 from, qint64 to)
+{
+    QFile::remove(copy);
+    if (to > from) {
+        QFile in(source);
+        if (in.open(QIODevice::ReadOnly)) {
+            int cues = 0;
+            const QByteArray kept = SubtitleTrim::cut(in.readAll(), from, to, &cues);
+            // Text without a single SRT cue is not ours to rewrite: pass it on.
+            if (cues > 0) {
+                QFile out(copy);
+                if (out.open(QIODevice::WriteOnly))
+                    out.write(kept);
+                return;
+            }
+        }
+    }
+    QFile::copy(source, copy);
+}
+
 } // namespace
 
-void SubtitleCopies::acquire(const QString& source, const QString& copy, const void* owner)
+bool SubtitleCopies::acquire(const QString& source, const QString& copy, const void* owner, qint64 from, qint64 to)
 {
     const QString path = QDir::cleanPath(copy);
     QMutexLocker lock(&g_mutex);
     releaseLocked(owner);
-    if (countUsers(path) == 0) {
-        QFile::remove(path);
-        QFile::copy(source, path);
-    }
+    if (countUsers(path) == 0)
+        makeCopy(source, path, from, to);
     copies().insert(owner, path);
+    // A missing copy is left for ffmpeg to fail on, as a failed run.
+    const QFileInfo made(path);
+    return !made.exists() || made.size() > 0;
 }
 
 void SubtitleCopies::release(const void* owner)

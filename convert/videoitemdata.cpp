@@ -267,9 +267,11 @@ void VideoItemData::finishRun(bool exitedCleanly)
 CommandLineBuilder VideoItemData::commandLine() const
 {
     CommandLineBuilder builder(m_pMediaInfo ? *m_pMediaInfo : emptyInfo(), m_sourcePath, m_format);
-    builder.setSubtitle(m_srtPath, m_bSoftSubtitle);
+    builder.setSubtitle(m_bNoCuesInRange ? QString() : m_srtPath, m_bSoftSubtitle);
     builder.setEncoderAttempt(m_nEncoderAttempt);
     builder.setFilterChain(m_filterChain);
+    if (m_pProbeInfo)
+        builder.setVideoLength(CommandLineBuilder::videoLength(*m_pProbeInfo));
     return builder;
 }
 
@@ -286,12 +288,18 @@ void VideoItemData::makeOutputPath()
 
 void VideoItemData::addSubtitleArgs(QStringList& args)
 {
+    m_bNoCuesInRange = false;
     if (m_srtPath.isEmpty() || !CommandLineBuilder::takesSubtitle(m_format))
         return;
-    // ffmpeg only ever sees the copy, by a plain name in its working folder.
-    SubtitleCopies::acquire(m_srtPath, subtitleCopyPath(), this);
-
     CommandLineBuilder builder = commandLine();
+    // ffmpeg only ever sees the copy, by a plain name in its working folder;
+    // a trimmed run's copy holds the cues of its range at their new times.
+    if (!SubtitleCopies::acquire(m_srtPath, subtitleCopyPath(), this, builder.cutStart(), builder.cutEnd())) {
+        // Nothing to show in the kept range: this run goes without subtitle.
+        SubtitleCopies::release(this);
+        m_bNoCuesInRange = true;
+        return;
+    }
     builder.addSubtitleArgs(args);
     m_filterChain = builder.filterChain();
 }
@@ -339,7 +347,9 @@ QStringList VideoItemData::buildArguments()
 
 QString VideoItemData::subtitleCopyPath() const
 {
-    return PathServices::getTempFolder() + QLatin1Char('/') + CommandLineBuilder::subtitleCopyName(m_srtPath);
+    const CommandLineBuilder builder = commandLine();
+    return PathServices::getTempFolder() + QLatin1Char('/')
+        + CommandLineBuilder::subtitleCopyName(m_srtPath, builder.cutStart(), builder.cutEnd());
 }
 
 void VideoItemData::removeSubtitleCopy()

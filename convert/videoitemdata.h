@@ -84,6 +84,7 @@ private:
     QReadWriteLock m_lock{QReadWriteLock::Recursive};
     bool m_bStopped = false;
     bool m_bErrorSeen = false;
-    quint64 m_nRun = 0;   // counts starts, so that a deferred notice finds its own run
-    QString m_outputTail; // end of the previous chunk: a phrase may straddle two reads
+    quint64 m_nRun = 0;            // counts starts, so that a deferred notice finds its own run
+    QString m_outputTail;          // end of the previous chunk: a phrase may straddle two reads
+    bool m_bNoCuesInRange = false; // this run's trim keeps none of the subtitle's cues
 };

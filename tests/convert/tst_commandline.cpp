@@ -4,9 +4,11 @@
 #include "convert/commandlinebuilder.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
+#include "convert/subtitletrim.h"
 #include "convert/videoitemdata.h"
 #include "morvaynetest.h"
 #include "probe/mediainfo.h"
+#include "probe/probeinfo.h"
 
 #include <QFile>
 
@@ -81,6 +83,15 @@ void applyEdits(VideoItemData& job, MediaInfo& m, const QVariantMap& edits)
             job.m_bSoftSubtitle = v.toBool();
         } else if (k == QLatin1String("attempt")) {
             job.m_nEncoderAttempt = v.toInt();
+        } else if (k == QLatin1String("videoLength") || k == QLatin1String("videoLengthTag")) {
+            // As ffprobe reports an MP4's video stream, or a Matroska one's.
+            auto* probe = new ProbeInfo;
+            ProbeStream video;
+            video.codec_type = QStringLiteral("video");
+            (k == QLatin1String("videoLength") ? video.duration : video.tags.DURATION) = v.toString();
+            probe->streams.append(video);
+            probe->duration = QStringLiteral("99.000000");
+            job.m_pProbeInfo = probe;
         } else {
             qFatal("unknown edit %s", qPrintable(k));
         }
@@ -106,6 +117,8 @@ private slots:
     void argumentList_data();
     void argumentList();
     void subtitleIsCopiedUnderItsHash();
+    void subtitleTrim_data();
+    void subtitleTrim();
     void outputNaming();
     void baseName_data();
     void baseName();
@@ -163,7 +176,7 @@ void TestCommandLine::argumentList_data()
     QTest::newRow("mp4 trimmed and rotated")
         << src << mp4 << QVariantMap{{QStringLiteral("trim"), seconds(10, 70)}, {QStringLiteral("rotation"), 90}}
         << QStringLiteral("-ss 00:00:10 -to 00:01:10 -i /in/a.mov -c:v h264_nvenc -b:v 4000000 "
-                          "-filter_complex transpose=1 -c:a copy -threads 1 -y {out}/a.mp4");
+                          "-filter_complex transpose=1,{play} -c:a copy -threads 1 -y {out}/a.mp4");
     QTest::newRow("mp3") << src << QStringLiteral("mp3") << QVariantMap()
                          << QStringLiteral("-i /in/a.mov -vn ") + mp3Out + QStringLiteral(" -threads 1 -y {out}/a.mp3");
 
@@ -180,34 +193,26 @@ void TestCommandLine::argumentList_data()
         << QVariantMap{{QStringLiteral("audioCodec"), QStringLiteral("opus")}}
         << QStringLiteral("-i /in/x.webm -c:v copy ") + aacOut + QStringLiteral(" -threads 1 -y {out}/x.avi");
     QTest::newRow("nothing copies") << QStringLiteral("/in/x.avi") << mp4 << foreign
-                                    << QStringLiteral("-i /in/x.avi -c:v h264_nvenc -b:v 4000000 ") + aacOut
-            + QStringLiteral(" -threads 1 -y {out}/x.mp4");
+                                    << QStringLiteral(
+                                           "-i /in/x.avi -c:v h264_nvenc -b:v 4000000 -filter_complex {play} ")
+            + aacOut + QStringLiteral(" -threads 1 -y {out}/x.mp4");
     QTest::newRow("crop of the full picture still copies")
         << src << mp4 << QVariantMap{{QStringLiteral("crop"), QRect(0, 0, 1920, 1080)}}
         << QStringLiteral("-i /in/a.mov -c:v copy -c:a copy -threads 1 -y {out}/a.mp4");
 
-    // Filters and their order.
-    QTest::newRow("crop") << src << mp4 << QVariantMap{{QStringLiteral("crop"), QRect(10, 20, 640, 360)}}
-                          << QStringLiteral("-i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex "
-                                            "crop=640:360:10:20 -c:a copy -threads 1 -y {out}/a.mp4");
-    QTest::newRow("rotation 45") << src << mp4 << QVariantMap{{QStringLiteral("rotation"), 45}}
-                                 << QStringLiteral("-i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex "
-                                                   "rotate=PI*0.25 -c:a copy -threads 1 -y {out}/a.mp4");
-    QTest::newRow("both mirrors") << src << mp4
-                                  << QVariantMap{{QStringLiteral("flipH"), 1}, {QStringLiteral("flipV"), 1}}
-                                  << QStringLiteral("-i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex "
-                                                    "hflip,vflip -c:a copy -threads 1 -y {out}/a.mp4");
-    QTest::newRow("crop, rotation, mirror in order")
+    // Filters and their order; an encode always ends in even sizes and 8-bit 4:2:0.
+    QTest::newRow("crop, rotation, mirrors in order")
         << src << mp4
         << QVariantMap{{QStringLiteral("crop"), QRect(2, 0, 1918, 1080)}, {QStringLiteral("rotation"), 180},
-               {QStringLiteral("flipV"), 1}}
+               {QStringLiteral("flipH"), 1}, {QStringLiteral("flipV"), 1}}
         << QStringLiteral("-i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex "
-                          "crop=1918:1080:2:0,transpose=2,transpose=2,vflip -c:a copy -threads 1 -y {out}/a.mp4");
+                          "crop=1918:1080:2:0,transpose=2,transpose=2,hflip,vflip,{play} -c:a copy -threads 1 -y "
+                          "{out}/a.mp4");
     QTest::newRow("big picture, attempt 2")
         << src << mp4
         << QVariantMap{{QStringLiteral("size"), QSize(4097, 2160)}, {QStringLiteral("rotation"), 270},
                {QStringLiteral("attempt"), 2}}
-        << QStringLiteral("-i /in/a.mov -c:v hevc_qsv -b:v 4000000 -filter_complex transpose=2 -c:a copy "
+        << QStringLiteral("-i /in/a.mov -c:v hevc_qsv -b:v 4000000 -filter_complex transpose=2,{play} -c:a copy "
                           "-threads 1 -y {out}/a.mp4");
 
     // Bit rate of a re-encode when the stream's own is unknown.
@@ -215,13 +220,7 @@ void TestCommandLine::argumentList_data()
         << QStringLiteral("/in/x.mkv") << mp4
         << QVariantMap{{QStringLiteral("videoBitrate"), 0}, {QStringLiteral("bitrate"), 5128},
                {QStringLiteral("rotation"), 90}}
-        << QStringLiteral("-i /in/x.mkv -c:v h264_nvenc -b:v 5128000 -filter_complex transpose=1 -c:a copy "
-                          "-threads 1 -y {out}/x.mp4");
-    QTest::newRow("256 kbit/s when no rate is known")
-        << QStringLiteral("/in/x.mkv") << mp4
-        << QVariantMap{{QStringLiteral("videoBitrate"), 0}, {QStringLiteral("bitrate"), 0},
-               {QStringLiteral("rotation"), 90}}
-        << QStringLiteral("-i /in/x.mkv -c:v h264_nvenc -b:v 256000 -filter_complex transpose=1 -c:a copy "
+        << QStringLiteral("-i /in/x.mkv -c:v h264_nvenc -b:v 5128000 -filter_complex transpose=1,{play} -c:a copy "
                           "-threads 1 -y {out}/x.mp4");
 
     // Trims.
@@ -235,69 +234,56 @@ void TestCommandLine::argumentList_data()
             + aacOut + QStringLiteral(" -threads 1 -y {out}/a.mp4");
 
     // Audio.
-    QTest::newRow("added audio kept beside the source's")
-        << src << mp4 << QVariantMap{{QStringLiteral("audio"), music}}
-        << QStringLiteral("-i /in/a.mov -i /in/music.m4a -c:v copy -map 0:v:0 -map 0:a:0? -map 1:a ") + aacOut
+    QTest::newRow("added audio kept beside the source's, cut at the video's end")
+        << src << mp4
+        << QVariantMap{{QStringLiteral("audio"), music}, {QStringLiteral("videoLength"), QStringLiteral("12.040000")}}
+        << QStringLiteral("-i /in/a.mov -t 12.040 -i /in/music.m4a -c:v copy -map 0:v:0 -map 0:a:0? -map 1:a ") + aacOut
             + QStringLiteral(" -threads 1 -y {out}/a.mp4");
-    QTest::newRow("added audio replaces the source's")
-        << src << mp4 << QVariantMap{{QStringLiteral("audio"), music}, {QStringLiteral("removeAudio"), true}}
-        << QStringLiteral("-i /in/a.mov -i /in/music.m4a -c:v copy -map 0:v:0 -map 1:a:0 ") + aacOut
+    QTest::newRow("added audio replaces the source's, length from a tag")
+        << src << mp4
+        << QVariantMap{{QStringLiteral("audio"), music}, {QStringLiteral("removeAudio"), true},
+               {QStringLiteral("videoLengthTag"), QStringLiteral("00:01:02.500000000")}}
+        << QStringLiteral("-i /in/a.mov -t 62.500 -i /in/music.m4a -c:v copy -map 0:v:0 -map 1:a:0 ") + aacOut
             + QStringLiteral(" -threads 1 -y {out}/a.mp4");
     QTest::newRow("source audio dropped") << src << mp4 << QVariantMap{{QStringLiteral("removeAudio"), true}}
                                           << QStringLiteral("-i /in/a.mov -c:v copy -an -threads 1 -y {out}/a.mp4");
-    QTest::newRow("added audio into mp3")
+    QTest::newRow("mp3 holds only the added audio")
         << src << QStringLiteral("mp3") << QVariantMap{{QStringLiteral("audio"), music}}
-        << QStringLiteral("-i /in/a.mov -i /in/music.m4a -vn -map 0:a:0? -map 1:a ") + mp3Out
+        << QStringLiteral("-i /in/a.mov -i /in/music.m4a -vn -map 1:a:0 ") + mp3Out
             + QStringLiteral(" -threads 1 -y {out}/a.mp3");
 
     // Subtitles.
-    QTest::newRow("soft subtitle in mp4")
-        << src << mp4 << QVariantMap{{QStringLiteral("srt"), srt}}
-        << QStringLiteral("-i /in/a.mov -i {sub} -c:s mov_text -c:v h264_nvenc -b:v 4000000 -c:a copy "
-                          "-threads 1 -y {out}/a.mp4");
-    QTest::newRow("soft subtitle in mkv is SubRip")
-        << src << QStringLiteral("mkv") << QVariantMap{{QStringLiteral("srt"), srt}}
-        << QStringLiteral("-i /in/a.mov -i {sub} -c:s srt -c:v h264_nvenc -b:v 4000000 -c:a copy "
-                          "-threads 1 -y {out}/a.mkv");
+    QTest::newRow("trimmed soft subtitle in mkv is SubRip of its range")
+        << src << QStringLiteral("mkv")
+        << QVariantMap{{QStringLiteral("srt"), srt}, {QStringLiteral("trim"), seconds(10.5, 70.9)},
+               {QStringLiteral("removeAudio"), true}}
+        << QStringLiteral("-ss 00:00:10 -to 00:01:10 -i /in/a.mov -i {md5}-10-70.srt -c:s srt -c:v h264_nvenc -b:v "
+                          "4000000 -filter_complex {play} -map 0:v:0 -map 1:s -an -threads 1 -y {out}/a.mkv");
     QTest::newRow("soft subtitle with added audio")
         << src << mp4 << QVariantMap{{QStringLiteral("srt"), srt}, {QStringLiteral("audio"), music}}
-        << QStringLiteral("-i /in/a.mov -i /in/music.m4a -i {sub} -c:s mov_text -c:v h264_nvenc -b:v 4000000 "
-                          "-map 0:v:0 -map 0:a:0? -map 1:a -map 2:s ")
+        << QStringLiteral("-i /in/a.mov -i /in/music.m4a -i {md5}.srt -c:s mov_text -c:v h264_nvenc -b:v 4000000 "
+                          "-filter_complex {play} -map 0:v:0 -map 0:a:0? -map 1:a -map 2:s ")
             + aacOut + QStringLiteral(" -threads 1 -y {out}/a.mp4");
-    QTest::newRow("burnt-in subtitle comes first")
+    QTest::newRow("burnt-in subtitle drawn on the edited picture")
         << src << mp4
         << QVariantMap{{QStringLiteral("srt"), srt}, {QStringLiteral("soft"), false},
-               {QStringLiteral("crop"), QRect(0, 0, 960, 540)}, {QStringLiteral("flipH"), 1}}
-        << QStringLiteral("-i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex "
-                          "subtitles='{sub}',crop=960:540:0:0,hflip -c:a copy -threads 1 -y {out}/a.mp4");
+               {QStringLiteral("crop"), QRect(0, 0, 960, 540)}, {QStringLiteral("flipH"), 1},
+               {QStringLiteral("trim"), seconds(5, 10)}}
+        << QStringLiteral("-ss 00:00:05 -to 00:00:10 -i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex "
+                          "crop=960:540:0:0,hflip,subtitles='{md5}-5-10.srt',{play} -c:a copy -threads 1 -y "
+                          "{out}/a.mp4");
     QTest::newRow("burnt-in subtitle with added audio maps no subtitle")
         << src << mp4
         << QVariantMap{{QStringLiteral("srt"), srt}, {QStringLiteral("soft"), false}, {QStringLiteral("audio"), music},
                {QStringLiteral("removeAudio"), true}}
         << QStringLiteral("-i /in/a.mov -i /in/music.m4a -c:v h264_nvenc -b:v 4000000 -filter_complex "
-                          "subtitles='{sub}' -map 0:v:0 -map 1:a:0 ")
+                          "subtitles='{md5}.srt',{play} -map 0:v:0 -map 1:a:0 ")
             + aacOut + QStringLiteral(" -threads 1 -y {out}/a.mp4");
-    QTest::newRow("avi always burns in")
-        << src << QStringLiteral("avi") << QVariantMap{{QStringLiteral("srt"), srt}, {QStringLiteral("soft"), true}}
-        << QStringLiteral("-i /in/a.mov -c:v h264_nvenc -b:v 4000000 -filter_complex subtitles='{sub}' -c:a copy "
-                          "-threads 1 -y {out}/a.avi");
-    QTest::newRow("mp3 takes no soft subtitle")
-        << src << QStringLiteral("mp3") << QVariantMap{{QStringLiteral("srt"), srt}}
-        << QStringLiteral("-i /in/a.mov -vn ") + mp3Out + QStringLiteral(" -threads 1 -y {out}/a.mp3");
     QTest::newRow("mp3 takes no burnt-in subtitle")
         << src << QStringLiteral("mp3") << QVariantMap{{QStringLiteral("srt"), srt}, {QStringLiteral("soft"), false}}
         << QStringLiteral("-i /in/a.mov -vn ") + mp3Out + QStringLiteral(" -threads 1 -y {out}/a.mp3");
 
     // Sources without video are converted to MP3 whatever the page shows.
-    QTest::newRow("audio-only source") << QStringLiteral("/in/song.wav") << mp4
-                                       << QVariantMap{{QStringLiteral("hasVideo"), 0},
-                                              {QStringLiteral("audioCodec"), QStringLiteral("pcm_s16le")},
-                                              {QStringLiteral("srt"), srt}}
-                                       << QStringLiteral("-i /in/song.wav -vn ") + mp3Out
-            + QStringLiteral(" -threads 1 -y {out}/song.mp3");
-    QTest::newRow("aac source into mp3 is encoded")
-        << QStringLiteral("/in/song.m4a") << QStringLiteral("mp3") << QVariantMap{{QStringLiteral("hasVideo"), 0}}
-        << QStringLiteral("-i /in/song.m4a -vn ") + mp3Out + QStringLiteral(" -threads 1 -y {out}/song.mp3");
     QTest::newRow("mp3 source into mp3 is copied")
         << QStringLiteral("/in/song.mp3") << QStringLiteral("mp3")
         << QVariantMap{{QStringLiteral("hasVideo"), 0}, {QStringLiteral("audioCodec"), QStringLiteral("mp3")}}
@@ -320,11 +306,11 @@ void TestCommandLine::argumentList()
 
     const QStringList args = job.buildArguments();
 
-    const QString sub = PathServices::getMd5String(job.m_srtPath) + QLatin1String(".srt");
     QStringList want = expected.split(QLatin1Char(' '));
     for (QString& a : want) {
         a.replace(QLatin1String("{out}"), m_out);
-        a.replace(QLatin1String("{sub}"), sub);
+        a.replace(QLatin1String("{md5}"), PathServices::getMd5String(job.m_srtPath));
+        a.replace(QLatin1String("{play}"), QLatin1String("crop=trunc(iw/2)*2:trunc(ih/2)*2:0:0,format=yuv420p"));
     }
     QCOMPARE(args, want);
     QCOMPARE(job.m_outputPath, want.last());
@@ -338,7 +324,7 @@ void TestCommandLine::subtitleIsCopiedUnderItsHash()
     const QString srt = dir + QStringLiteral("/My Film.SRT");
     QFile f(srt);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("1\n00:00:00,000 --> 00:00:01,000\nHi\n");
+    f.write("1\n00:00:00,000 --> 00:00:01,000\nHi\n\n2\n00:00:12,000 --> 00:00:13,000\nLater\n");
     f.close();
 
     VideoItemData job;
@@ -362,10 +348,66 @@ void TestCommandLine::subtitleIsCopiedUnderItsHash()
     QFile c(copy);
     QVERIFY(c.open(QIODevice::ReadOnly));
     QVERIFY(c.readAll().startsWith("1\n00:00:00,000"));
+    c.close();
+
+    // Trimmed jobs of the same subtitle read copies of their own range, and
+    // leave the whole one alone; a range without cues goes without subtitle.
+    VideoItemData trimmed;
+    trimmed.m_pMediaInfo = new MediaInfo(exampleInfo());
+    trimmed.m_sourcePath = QStringLiteral("/in/a.mov");
+    trimmed.m_srtPath = srt;
+    trimmed.setOutputProfile(&profile);
+    trimmed.m_pMediaInfo->trimStart = 10 * Second;
+    trimmed.m_pMediaInfo->trimEnd = 70 * Second;
+    QVERIFY(trimmed.buildArguments().contains(PathServices::getMd5String(srt) + QLatin1String("-10-70.SRT")));
+    QFile cut(PathServices::getTempFolder() + QLatin1Char('/') + PathServices::getMd5String(srt)
+        + QLatin1String("-10-70.SRT"));
+    QVERIFY(cut.open(QIODevice::ReadOnly));
+    QCOMPARE(cut.readAll(), QByteArray("1\n00:00:02,000 --> 00:00:03,000\nLater\n\n"));
+    QVERIFY(c.open(QIODevice::ReadOnly));
+    QVERIFY(c.readAll().contains("Hi"));
+    trimmed.m_pMediaInfo->trimStart = 20 * Second;
+    const QStringList bare = trimmed.buildArguments();
+    QCOMPARE(bare.mid(4, 4),
+        QStringList(
+            {QStringLiteral("-i"), QStringLiteral("/in/a.mov"), QStringLiteral("-c:v"), QStringLiteral("copy")}));
+    QVERIFY(QDir(PathServices::getTempFolder()).entryList({QStringLiteral("*-20-70.SRT")}).isEmpty());
 
     // A suffix that could break out of the filter's quotes is not passed on.
     QCOMPARE(CommandLineBuilder::subtitleCopyName(QStringLiteral("/x/a.s'rt")),
         PathServices::getMd5String(QStringLiteral("/x/a.s'rt")) + QLatin1String(".srt"));
+}
+
+void TestCommandLine::subtitleTrim_data()
+{
+    QTest::addColumn<QByteArray>("srt");
+    QTest::addColumn<QByteArray>("kept"); // of 10 s to 20 s
+    QTest::addColumn<int>("cues");
+    QTest::newRow("straddling both edges, position kept")
+        << QByteArray("7\n00:00:09,000 --> 00:00:11,500 X1:10 X2:20\nacross the start\n\n"
+                      "8\n00:00:19,250 --> 00:00:21,000\nacross\nthe end\n")
+        << QByteArray("1\n00:00:00,000 --> 00:00:01,500 X1:10 X2:20\nacross the start\n\n"
+                      "2\n00:00:09,250 --> 00:00:10,000\nacross\nthe end\n\n")
+        << 2;
+    QTest::newRow("outside the range, CRLF, BOM, short fraction")
+        << QByteArray("\xEF\xBB\xBF"
+                      "1\r\n00:00:01,0 --> 00:00:10,0\r\nbefore\r\n\r\n2\r\n"
+                      "00:00:20.000 --> 00:00:21.000\r\nafter\r\n\r\n3\r\n0:0:15,5 --> 0:0:16,25\r\nin\r\n")
+        << QByteArray("1\n00:00:05,500 --> 00:00:06,250\nin\n\n") << 3;
+    QTest::newRow("missing blank lines")
+        << QByteArray("1\n00:00:11,000 --> 00:00:12,000\none\n2\n00:00:13,000 --> 00:00:14,000\ntwo")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\none\n\n2\n00:00:03,000 --> 00:00:04,000\ntwo\n\n") << 2;
+    QTest::newRow("not srt") << QByteArray("[Script Info]\nTitle: x\n") << QByteArray() << 0;
+}
+
+void TestCommandLine::subtitleTrim()
+{
+    QFETCH(QByteArray, srt);
+    QFETCH(QByteArray, kept);
+    QFETCH(int, cues);
+    int read = -1;
+    QCOMPARE(SubtitleTrim::cut(srt, 10 * Second, 20 * Second, &read), kept);
+    QCOMPARE(read, cues);
 }
 
 void TestCommandLine::outputNaming()
