@@ -270,8 +270,11 @@ CommandLineBuilder VideoItemData::commandLine() const
     builder.setSubtitle(m_bNoCuesInRange ? QString() : m_srtPath, m_bSoftSubtitle);
     builder.setEncoderAttempt(m_nEncoderAttempt);
     builder.setFilterChain(m_filterChain);
-    if (m_pProbeInfo)
-        builder.setVideoLength(CommandLineBuilder::videoLength(*m_pProbeInfo));
+    // ffprobe knows the length to the frame; the banner only to the second.
+    qint64 length = m_pProbeInfo ? CommandLineBuilder::videoLength(*m_pProbeInfo) : 0;
+    if (length <= 0 && m_pMediaInfo)
+        length = m_pMediaInfo->duration;
+    builder.setVideoLength(length);
     return builder;
 }
 
