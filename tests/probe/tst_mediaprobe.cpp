@@ -199,24 +199,28 @@ void TestMediaProbe::bannerLines_data()
     const QString video = QStringLiteral("  Stream #0:0: Video: h264, yuv420p, 1920x1080, 8000 kb/s, 30 fps\n");
     const QString cover = QStringLiteral("  Stream #0:1: Video: mjpeg, yuvj420p, 600x600, 90k tbr (attached pic)\n");
     const QString upright = QStringLiteral("0 0 | 1 h264 1920x1080 8000000 | 0  0 0 0");
-    QTest::newRow("worked example") << QStringLiteral(
-        "  Duration: 00:02:05.43, start: 0.000000, bitrate: 2215 kb/s\n"
-        "    Stream #0:0(und): Video: h264 (High), yuv420p(tv, bt709), 1280x720 [SAR 1:1 DAR 16:9], "
-        "2081 kb/s, 29.97 fps, 29.97 tbr, 30k tbn, 59.94 tbc (default)\n"
-        "    Stream #0:1(und): Audio: aac (LC), 44100 Hz, stereo, fltp, 128 kb/s (default)")
-                                    << QStringLiteral(
-                                           "125000000 2215 | 1 h264 1280x720 2081000 | 1 aac 44100 2 128000");
-    QTest::newRow("the word output before the facts")
-        << QLatin1String("Input #0, mov, from '/Output/my_OUTPUT.mp4':\n  Metadata:\n    title : Output\n") + video
-        << upright;
-    QTest::newRow("stored sideways, turned once") << video
-            + QLatin1String("    Side data:\n      displaymatrix: rotation of -90.00 degrees\n"
-                            "  Stream #0:1: Audio: aac, 48000 Hz, mono\n      displaymatrix: rotation of 90.00")
-                                                  << QStringLiteral("0 0 | 1 h264 1080x1920 8000000 | 1 aac 48000 1 0");
-    QTest::newRow("turned cover after a real video")
-        << video + cover + QLatin1String("      displaymatrix: rotation of 90.00 degrees") << upright;
-    QTest::newRow("real videos overwrite a cover and each other")
-        << cover + QLatin1String("  Stream #0:2: Video: png, rgb24, 10x10, 1 kb/s\n") + video << upright;
+    const auto row = [](const char* name, const QString& text, const QString& expected) {
+        QTest::newRow(name) << text << expected;
+    };
+    row("worked example",
+        QStringLiteral("  Duration: 00:02:05.43, start: 0.000000, bitrate: 2215 kb/s\n"
+                       "    Stream #0:0(und): Video: h264 (High), yuv420p(tv, bt709), 1280x720 [SAR 1:1 DAR 16:9], "
+                       "2081 kb/s, 29.97 fps, 29.97 tbr, 30k tbn, 59.94 tbc (default)\n"
+                       "    Stream #0:1(und): Audio: aac (LC), 44100 Hz, stereo, fltp, 128 kb/s (default)"),
+        QStringLiteral("125000000 2215 | 1 h264 1280x720 2081000 | 1 aac 44100 2 128000"));
+    row("the word output before the facts",
+        QLatin1String("Input #0, mov, from '/Output/my_OUTPUT.mp4':\n  Metadata:\n    title : Output\n") + video,
+        upright);
+    // Only a quarter turn of the video stream itself counts, and only once.
+    row("stored sideways",
+        video
+            + QLatin1String("      displaymatrix: rotation of -90.00 degrees\n"
+                            "  Stream #0:1: Audio: aac, 48000 Hz, mono\n      displaymatrix: rotation of 90.00"),
+        QStringLiteral("0 0 | 1 h264 1080x1920 8000000 | 1 aac 48000 1 0"));
+    row("turned cover after a real video",
+        video + cover + QLatin1String("      displaymatrix: rotation of 90.00 degrees"), upright);
+    row("real videos overwrite a cover and each other",
+        cover + QLatin1String("  Stream #0:2: Video: png, rgb24, 10x10, 1 kb/s\n") + video, upright);
 }
 
 void TestMediaProbe::bannerLines()
