@@ -40,23 +40,19 @@ QString ToolProcess::run(const QString& program, const QStringList& arguments, i
     m_output.clear();
     m_finished = false;
     m_failedToStart = false;
-    m_timedOut = false;
 
     QElapsedTimer clock;
     clock.start();
     m_process.start(program, arguments, QIODevice::ReadWrite);
     if (!m_process.waitForStarted(qMax(timeoutMs, 0)) || m_failedToStart) {
-        m_failedToStart = true;
         stop();
         return QString();
     }
 
     while (!m_finished && m_process.state() != QProcess::NotRunning) {
         const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0 || stopRequested()) {
-            m_timedOut = true;
+        if (left <= 0 || stopRequested())
             break;
-        }
         m_process.waitForFinished(int(qMin<qint64>(left, WaitSliceMs)));
     }
     stop();

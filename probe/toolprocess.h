@@ -23,9 +23,6 @@ public:
     // up early when the calling thread is asked to stop.
     QString run(const QString& program, const QStringList& arguments, int timeoutMs);
 
-    bool failedToStart() const { return m_failedToStart; }
-    bool timedOut() const { return m_timedOut; }
-
     // A fresh process object per run.
     static QString runOnce(const QString& program, const QStringList& arguments, int timeoutMs);
 
@@ -36,5 +33,4 @@ private:
     QByteArray m_output;
     bool m_finished = false;
     bool m_failedToStart = false;
-    bool m_timedOut = false;
 };
