@@ -130,8 +130,6 @@ private slots:
     void cleanup();
     void script_data();
     void script();
-    void arrangements_data();
-    void arrangements();
     void iconPictures();
 
 public slots:
@@ -350,51 +348,6 @@ void TestButtons::script()
             k.act(action);
     }
     QCOMPARE(m_seen.join(QLatin1Char(' ')), emitted);
-}
-
-void TestButtons::arrangements_data()
-{
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<QRect>("iconRect"); // null: no children
-    QTest::addColumn<QRect>("textRect");
-    QTest::addColumn<bool>("buttonFills");
-    QTest::newRow("0") << 0 << QRect() << QRect() << false;
-    QTest::newRow("2") << 2 << QRect(60, 0, 20, 40) << QRect(0, 0, 60, 40) << false;
-    QTest::newRow("3") << 3 << QRect() << QRect() << true;
-    QTest::newRow("4") << 4 << QRect() << QRect() << true;
-    QTest::newRow("5") << 5 << QRect(0, 0, 80, 20) << QRect(0, 20, 80, 20) << false;
-    QTest::newRow("7") << 7 << QRect(2, 4, 16, 16) << QRect(20, 4, 50, 16) << false;
-}
-
-void TestButtons::arrangements()
-{
-    QFETCH(int, flags);
-    QFETCH(QRect, iconRect);
-    QFETCH(QRect, textRect);
-    QFETCH(bool, buttonFills);
-    const QPixmap sheet = testSheet();
-    auto* button = new MyPushButton(m_host);
-    button->show();
-    button->setGeometry(20, 20, 80, 40);
-    button->setText(QStringLiteral("Go"));
-    button->SetImageRect(2, 4, 16, 16);
-    button->SetTextRect(20, 4, 50, 16);
-    useSheet(button, sheet, kTestCells);
-    button->SetPicAlignFlags(flags);
-    QCOMPARE(button->autoFillBackground(), buttonFills);
-    QCOMPARE(bool(button->iconLabel()), !iconRect.isNull());
-    QCOMPARE(bool(button->textLabel()), !iconRect.isNull());
-    if (!iconRect.isNull()) {
-        QCOMPARE(button->iconLabel()->geometry(), iconRect);
-        QCOMPARE(button->textLabel()->geometry(), textRect);
-        QCOMPARE(button->textLabel()->text(), QStringLiteral("Go"));
-        QVERIFY(shows(button->iconLabel(), sheet.copy(testCell('n'))));
-        QTest::mouseMove(m_host, centre(button));
-        QVERIFY(shows(button->iconLabel(), sheet.copy(testCell('h'))));
-    }
-    // Arrangement 3 drops the children again.
-    button->SetPicAlignFlags(3);
-    QVERIFY(!button->iconLabel() && !button->textLabel());
 }
 
 void TestButtons::iconPictures()
