@@ -10,7 +10,6 @@
 #include "toolkit/mypushbutton.h"
 #include "toolkit/mytempbutton1.h"
 #include "toolkit/mytempbutton2.h"
-#include "toolkit/mytempbutton5.h"
 #include "toolkit/spritecells.h"
 #include "toolkit/toolkitresources.h"
 
@@ -173,13 +172,12 @@ Kit TestButtons::make(const QString& kind)
 {
     const auto is = [&kind](const char* name) { return kind == QLatin1String(name); };
     const auto checks = [](auto* b) { return [b](const QString& a) { b->setChecked(a == QLatin1String("check")); }; };
-    const QPixmap sheet = testSheet();
-    const auto showsCell
-        = [sheet](QWidget* b) { return [b, sheet](char look) { return shows(b, sheet.copy(testCell(look))); }; };
-    const QRect small(100, 100, kCell, kCell), wide(50, 50, 100, 30);
+    const QRect wide(50, 50, 100, 30);
     if (kind.startsWith(QLatin1String("MyPushButton"))) {
         auto* b = new MyPushButton(m_host);
-        Kit k = kit(b, small, showsCell(b), [b](const QString& action) {
+        const QPixmap sheet = testSheet();
+        const auto showsCell = [b, sheet](char look) { return shows(b, sheet.copy(testCell(look))); };
+        Kit k = kit(b, QRect(100, 100, kCell, kCell), showsCell, [b](const QString& action) {
             if (action == QLatin1String("other-enter"))
                 b->OtherMouseEnter();
             else if (action == QLatin1String("other-leave"))
@@ -193,13 +191,7 @@ Kit TestButtons::make(const QString& kind)
                     QSize(action.mid(4).section(QLatin1Char('x'), 0, 0).toInt(),
                         action.section(QLatin1Char('x'), 1).toInt())));
         });
-        if (is("MyPushButton, picture files")) {
-            const QString dir = TestEnv::makeDir(QStringLiteral("pictures"));
-            for (char look : {'n', 'h', 'p', 'd'})
-                sheet.copy(testCell(look)).save(dir + QLatin1Char('/') + QLatin1Char(look) + QLatin1String(".png"));
-            b->SetPicture(dir + QLatin1String("/n.png"), dir + QLatin1String("/h.png"), dir + QLatin1String("/p.png"),
-                dir + QLatin1String("/d.png"));
-        } else if (is("MyPushButton, solid colours")) {
+        if (is("MyPushButton, solid colours")) {
             b->SetDefaultColor(colourOf('n').rgb(), colourOf('h').rgb(), colourOf('p').rgb(), colourOf('d').rgb());
             b->SetPicAlignFlags(3);
             k.shows = [b](char look) { return shows(b, solid(look)); };
@@ -212,19 +204,6 @@ Kit TestButtons::make(const QString& kind)
         } else {
             useSheet(b, sheet, kTestCells);
         }
-        return k;
-    }
-    if (is("MyTempButton5")) {
-        auto* b = new MyTempButton5(m_host);
-        b->bgPixmap = sheet;
-        b->SetnormalPicRect(0, testCell('n').y(), kCell, kCell);
-        b->SethighlightPicRect(0, testCell('h').y(), kCell, kCell);
-        b->SetclickPicRect(0, testCell('p').y(), kCell, kCell);
-        b->SetdisablePicRect(0, testCell('d').y(), kCell, kCell);
-        b->setMyText(QStringLiteral("5"));
-        b->textLabel()->hide(); // compare the picture alone
-        Kit k = kit(b, small, showsCell(b));
-        b->setEnabled(true);
         return k;
     }
     if (kind.startsWith(QLatin1String("BgIconButton"))) {
@@ -282,7 +261,6 @@ void TestButtons::script_data()
     const char* const allLooks = "=n enter =h press =p release =n leave =n enter =h leave off =d on =n";
     const char* const allSignals = "enterButton Pressclicked clicked leaveButton enterButton leaveButton";
     add(push, "each look in turn", allLooks, allSignals);
-    add("MyPushButton, picture files", "each look in turn", allLooks, allSignals);
     add("MyPushButton, solid colours", "each look in turn", allLooks, allSignals);
     add(push, "disabled while hovered", "enter off =d", "enterButton");
     add(push, "own flag blocks the mouse",
@@ -294,8 +272,6 @@ void TestButtons::script_data()
     add(push, "setGeometry rescales", "size76x76 =n size20x40 =n enter =h size50x50 =n", "enterButton");
     add("MyPushButton, text in arrangement 6", "text label clicks, sheets follow the flag",
         "press release off =d qt-on press release on =n", "enterButton clicked");
-    add("MyTempButton5", "each look, then own flag off",
-        "=n enter =h press =p release =n off =d qt-on enter press release =d", "clicked");
     const char* const bgSignals = "mouseEnter Pressclicked clicked clicked(button) mouseLeave";
     add("BgIconButton", "each look, then own flag off",
         "=n enter =h press =h release =n leave =n off =d qt-on enter press release =d", bgSignals);
