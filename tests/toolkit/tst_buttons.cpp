@@ -10,7 +10,6 @@
 #include "toolkit/mypushbutton.h"
 #include "toolkit/mytempbutton1.h"
 #include "toolkit/mytempbutton2.h"
-#include "toolkit/spritecells.h"
 #include "toolkit/toolkitresources.h"
 
 #include <QPainter>
@@ -61,19 +60,6 @@ QPixmap testSheet()
         p.fillRect(QRect(cell.topLeft(), QSize(2, 2)), Qt::yellow);
     }
     return QPixmap::fromImage(sheet);
-}
-
-const SpriteCells::StateCells kTestCells = {testCell('n'), testCell('h'), testCell('p'), testCell('d')};
-
-void useSheet(MyPushButton* button, const QPixmap& sheet, const SpriteCells::StateCells& c)
-{
-    button->bgPixmap = sheet;
-    button->useBgPixmap = true;
-    button->SetnormalPicRect(c.normal.x(), c.normal.y(), c.normal.width(), c.normal.height());
-    button->SethighlightPicRect(c.highlight.x(), c.highlight.y(), c.highlight.width(), c.highlight.height());
-    button->SetclickPicRect(c.click.x(), c.click.y(), c.click.width(), c.click.height());
-    button->SetdisablePicRect(c.disable.x(), c.disable.y(), c.disable.width(), c.disable.height());
-    button->SetPicAlignFlags(3);
 }
 
 // What the pointer sees: the window's pixels under the widget, against the
@@ -201,8 +187,14 @@ Kit TestButtons::make(const QString& kind)
             b->setTextStyleSheets(sheetOf('n'), sheetOf('d'));
             b->SetPicAlignFlags(6);
             k.shows = [b](char look) { return b->textLabel()->styleSheet() == sheetOf(look); };
-        } else {
-            useSheet(b, sheet, kTestCells);
+        } else { // a sprite sheet, as every picture button of the application
+            b->bgPixmap = sheet;
+            b->useBgPixmap = true;
+            b->SetnormalPicRect(0, testCell('n').y(), kCell, kCell);
+            b->SethighlightPicRect(0, testCell('h').y(), kCell, kCell);
+            b->SetclickPicRect(0, testCell('p').y(), kCell, kCell);
+            b->SetdisablePicRect(0, testCell('d').y(), kCell, kCell);
+            b->SetPicAlignFlags(3);
         }
         return k;
     }
