@@ -62,42 +62,19 @@ void BgIconButton::setIconRotate(qreal degrees)
     showLook(m_look);
 }
 
-void BgIconButton::showPixmap(const QPixmap& pixmap)
-{
-    m_iconLabel->setPixmap(fitted(pixmap, size()));
-}
-
 void BgIconButton::showLook(Look look)
 {
     m_look = look;
-    if (!m_sheets[look].isEmpty())
-        m_bgLabel->setStyleSheet(m_sheets[look]);
-    showPixmap(lookPixmap(look));
+    const Look sheetLook = (look == Checked && m_sheets[Checked].isEmpty()) ? Normal : look;
+    if (!m_sheets[sheetLook].isEmpty())
+        m_bgLabel->setStyleSheet(m_sheets[sheetLook]);
+    const QPixmap& pixmap = m_pixmaps[(look == Checked && m_pixmaps[Checked].isNull()) ? Normal : look];
+    m_iconLabel->setPixmap(m_bIconFollowsSize ? fitted(pixmap, size()) : pixmap);
 }
 
 void BgIconButton::showRest()
 {
-    if (!m_bEnabled) {
-        showLook(Disabled);
-        return;
-    }
-    if (!m_bChecked) {
-        showLook(Normal);
-        return;
-    }
-    m_look = Checked;
-    const QString& sheet = m_sheets[m_sheets[Checked].isEmpty() ? Normal : Checked];
-    if (!sheet.isEmpty())
-        m_bgLabel->setStyleSheet(sheet);
-    showPixmap(lookPixmap(Checked));
-}
-
-// A checked look without its own picture keeps the normal one.
-const QPixmap& BgIconButton::lookPixmap(Look look) const
-{
-    if (look == Checked && m_pixmaps[Checked].isNull())
-        return m_pixmaps[Normal];
-    return m_pixmaps[look];
+    showLook(!m_bEnabled ? Disabled : m_bChecked ? Checked : Normal);
 }
 
 void BgIconButton::setEnabled(bool enabled)
@@ -150,6 +127,11 @@ void BgIconButton::mouseReleaseEvent(QMouseEvent* event)
     }
     event->accept();
     showRest();
+    emitClicked();
+}
+
+void BgIconButton::emitClicked()
+{
     emit clicked();
     emit clicked(this);
 }
@@ -158,8 +140,10 @@ void BgIconButton::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_bgLabel->setGeometry(rect());
-    m_iconLabel->setGeometry(rect());
-    showPixmap(lookPixmap(m_look));
+    if (m_bIconFollowsSize) {
+        m_iconLabel->setGeometry(rect());
+        showLook(m_look);
+    }
 }
 
 } // namespace MyQtCustom

@@ -45,19 +45,25 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
-    void showLook(Look look);
+    // Shows one look; a checked look falls back to the normal style and
+    // picture where it has none of its own.
+    virtual void showLook(Look look);
+    virtual void emitClicked();
     void showRest();
-    void showPixmap(const QPixmap& pixmap);
-    const QPixmap& lookPixmap(Look look) const;
+    // The icon covers the whole button and shrinks its picture to fit, unless
+    // a subclass places it itself.
+    void setIconFollowsSize(bool follows) { m_bIconFollowsSize = follows; }
 
     QLabel* m_bgLabel = nullptr;
     QLabel* m_iconLabel = nullptr;
+
+private:
     QString m_sheets[4];
     QPixmap m_sourcePixmaps[4];
     QPixmap m_pixmaps[4];
     bool m_bEnabled = true;
     bool m_bChecked = false;
+    bool m_bIconFollowsSize = true;
     Look m_look = Normal;
 };
 

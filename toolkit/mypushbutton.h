@@ -27,7 +27,6 @@ public:
     void SetdisablePicRect(int x, int y, int w, int h);
     void SetDefaultColor(QRgb normal, QRgb highlight, QRgb click, QRgb disable);
     void SetPicAlignFlags(int flags);
-    int picAlignFlags() const { return m_nAlignFlags; }
 
     void setGeometry(int x, int y, int w, int h);
     void setGeometry(const QRect& rect);

@@ -35,7 +35,6 @@ public:
     void setWaitText(const QString& text, const QString& styleSheet = QString());
     void hideTitle();
 
-    int resultCode() const { return m_nResult; }
 
     static int warning(const QString& title, const QString& text, const QString& okText, const QString& cancelText,
         const QPixmap& icon = QPixmap());

@@ -17,7 +17,6 @@ public:
     static SkinHelper* GetInstance();
 
     void InitColor(SkinType skin, int unused = 0);
-    SkinType skinType() const { return m_skinType; }
 
     QString GetColor(const QString& key) const;
     QString GetButtonColor(int type, int state) const;
@@ -44,7 +43,6 @@ public:
     void setButtonborderColor(const QString& s0, const QString& s1, const QString& s2);
     void cleanColor();
 
-    int buttonTypeCount() const { return m_bgNormal.size(); }
 
 private:
     SkinHelper();
