@@ -5,7 +5,6 @@
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
-#include "convert/subtitlecopies.h"
 #include "convert/subtitletrim.h"
 #include "convert/videoitemdata.h"
 #include "mediafactory.h"
@@ -517,7 +516,6 @@ void TestConversion::stopAndDelete()
     QCOMPARE(QDir(PathServices::getTempFolder()).entryList({QStringLiteral("*.srt")}).size(), 1);
     job.reset();
     QVERIFY(processGone(pid));
-    QCOMPARE(OutputPathRegistry::heldCount(), 0);
     QVERIFY(QDir(PathServices::getTempFolder()).entryList({QStringLiteral("*.srt")}).isEmpty());
 
     int finishedCount = 0;
@@ -542,7 +540,6 @@ void TestConversion::jobsSharingASubtitle()
     second->startConvert();
     const QString copy
         = PathServices::getTempFolder() + QLatin1Char('/') + CommandLineBuilder::subtitleCopyName(m_cues);
-    QCOMPARE(SubtitleCopies::users(copy), 2);
     QTRY_COMPARE_WITH_TIMEOUT(firstDone.count() + secondDone.count(), 2, 10000);
     QCOMPARE(first->m_nState, 2);
     QCOMPARE(second->m_nState, 2);
@@ -639,8 +636,9 @@ void TestConversion::realConversion_data()
     row("trimmed mp4 copies", "mp4", "src=@/dark.mp4 trim=5,10", "320x240, aac, -, 5 s, run 1");
     row("trimmed mkv encodes", "mkv", "src=@/dark.mp4 trim=5,10", "320x240, aac, -, 5 s, run 5");
     row("trimmed avi encodes", "avi", "src=@/dark.mp4 trim=5,10", "320x240, aac, -, 5 s, run 5");
+    // A 4:2:0 crop comes out even by itself; 4:4:4 needs the even-size step.
     row("10-bit 4:4:4 odd-sized source", "mp4", "src=@/deep.mkv", "160x120, -, -, 1 s, run 5");
-    row("odd crop", "mov", "src=@/a.mp4 crop=16,8,161,121", "160x120, aac, -, 4 s, run 5");
+    row("crop into mov", "mov", "src=@/a.mp4 crop=16,8,161,121", "160x120, aac, -, 4 s, run 5");
     row("aac into mp3, edits left over", "mp3", "src=@/a.mp4 srt remove", "-, mp3, -, 4 s, run 1");
     row("mp3 holds only the added track", "mp3", "src=@/a.mp4 audio=@/tone.wav", "-, mp3, -, 2 s, run 1");
     row("added beside the source's", "mp4", "src=@/a.mp4 audio=@/tone.wav", "320x240, aac+aac, -, 4 s, run 1");
