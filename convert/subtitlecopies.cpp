@@ -81,9 +81,3 @@ void SubtitleCopies::release(const void* owner)
     QMutexLocker lock(&g_mutex);
     releaseLocked(owner);
 }
-
-int SubtitleCopies::users(const QString& copy)
-{
-    QMutexLocker lock(&g_mutex);
-    return countUsers(QDir::cleanPath(copy));
-}

@@ -16,5 +16,4 @@ public:
     static bool acquire(const QString& source, const QString& copy, const void* owner, qint64 from = 0, qint64 to = 0);
     // Deletes the owner's copy unless another owner still uses it.
     static void release(const void* owner);
-    static int users(const QString& copy);
 };
