@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // Guards every test program: it refuses to run outside the isolated folders
-// that run_isolated.sh makes, and records power commands instead of running
-// them. (run_isolated.sh also fails a run that leaked a running child.)
+// that run_isolated.sh makes, and no power command it triggers ever reaches
+// the system. (run_isolated.sh also fails a run that leaked a running child.)
 class TestEnv
 {
 public:
@@ -16,7 +15,4 @@ public:
     static QString appDir();
     // A fresh empty folder under the isolated root.
     static QString makeDir(const QString& name);
-
-    static QList<QStringList> recordedCommands();
-    static void clearRecordedCommands();
 };
