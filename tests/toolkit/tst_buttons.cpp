@@ -102,10 +102,10 @@ bool TestButtons::shows(QWidget* w, const QPixmap& picture)
 void TestButtons::make(const QString& kind)
 {
     const auto is = [&kind](const char* name) { return kind.startsWith(QLatin1String(name)); };
-    const bool without = kind.contains(QLatin1String("without")); // the look the kind is named after
+    const bool without = kind.endsWith(QLatin1String("without")); // a checked look, or a hover sheet
     if (is("MyPushButton")) {
         auto* b = place(new MyPushButton(m_host));
-        if (is("MyPushButton, text in arrangement 6")) {
+        if (kind.endsWith(QLatin1Char('6'))) {
             b->setText(QStringLiteral("Link"));
             b->setTextStyleSheets(sheetOf('n'), sheetOf('d'));
             m_shows = [b](char look) { return b->textLabel()->styleSheet() == sheetOf(look); };
@@ -165,24 +165,21 @@ void TestButtons::script_data()
     add(push, "own flag blocks the mouse",
         "off qt-on enter =d press =d release other-enter other-leave leave =d on =n enter =h", "enterButton");
     add(push, "driven by another widget", "other-enter =h other-leave =n", "enterButton leaveButton");
-    add(push, "released far outside", "enter press away =n", "enterButton Pressclicked clicked leaveButton");
-    add(push, "a new cell shows after re-arranging", "new-cell =n align =p", "");
+    add(push, "released far outside", "enter press leave drop =n", "enterButton Pressclicked clicked leaveButton");
+    add(push, "a new normal cell (the pressed one) shows after re-arranging", "new-cell =n align =p", "");
     add(push, "setGeometry rescales", "square =n tall =n enter =h", "enterButton");
-    add("MyPushButton, text in arrangement 6", "text label clicks, sheets follow the flag",
+    add("MyPushButton, arrangement 6", "text label clicks, sheets follow the flag",
         "press release off =d qt-on press release on =n", "enterButton clicked");
     const char* const bgSignals = "mouseEnter Pressclicked clicked clicked(button) mouseLeave";
     add("BgIconButton", "each look, then own flag off",
         "=n enter =h press =h release =n leave =n off =d qt-on enter press release =d", bgSignals);
-    add("BgIconButton", "checked look returns after leave", "check =c enter =h press =h release =c leave =c",
-        bgSignals);
-    add("BgIconButton without a checked look", "checked keeps normal", "check =n enter leave =n",
-        "mouseEnter mouseLeave");
+    add("BgIconButton", "checked after leave", "check =c enter =h press =h release =c leave =c", bgSignals);
+    add("BgIconButton without", "a checked look is normal", "check =n enter leave =n", "mouseEnter mouseLeave");
     add("BgIconTextButton", "checked text after leave", "=n enter =h check press release leave =c", bgSignals);
     add("LabelButton", "checked sheet follows normal", "check =c enter =h leave =c", "mouseEnter mouseLeave");
-    add("MyTempButton2", "each look, then own flag off",
-        "=n enter =h press release leave =n off =d qt-on enter =d press release =d",
+    add("MyTempButton2", "own flag", "=n enter =h press release leave =n off =d qt-on enter =d press release =d",
         "Pressclicked clicked clicked(button)");
-    add("MyTempButton2 without a hover sheet", "keeps normal while hovered", "enter =n", "");
+    add("MyTempButton2 without", "a hover sheet keeps normal", "enter =n", "");
     add("MyTempButton1", "colours", "=n enter =h leave =n off =d", "");
     add("MyLinkPushButton", "texts", "=n enter =h press =p release =p leave =n", "clicked");
 }
@@ -213,26 +210,22 @@ void TestButtons::script()
             QMetaObject::connect(m_button, i, this, metaObject()->indexOfSlot("noteSignal()"));
     }
     auto* push = qobject_cast<MyPushButton*>(m_button);
-    const auto enable = [](auto* b) { b->setEnabled(true); };
-    const auto disable = [](auto* b) { b->setEnabled(false); };
+    const auto own = [&](bool on) {
+        as<MyPushButton, BgIconButton, MyTempButton2, MyTempButton1>([on](auto* b) { b->setEnabled(on); });
+    };
     const QHash<QString, std::function<void()>> actions = {
         {QStringLiteral("enter"), [&] { QTest::mouseMove(m_host, centre()); }},
         {QStringLiteral("leave"), [&] { QTest::mouseMove(m_host, kAway); }},
         {QStringLiteral("press"), [&] { QTest::mousePress(m_host, Qt::LeftButton, {}, centre()); }},
         {QStringLiteral("release"), [&] { QTest::mouseRelease(m_host, Qt::LeftButton, {}, centre()); }},
-        {QStringLiteral("away"),
-            [&] { // drag far outside and let go there
-                QTest::mouseMove(m_host, kAway);
-                QTest::mouseRelease(m_host, Qt::LeftButton, {}, kAway);
-            }},
+        {QStringLiteral("drop"), [&] { QTest::mouseRelease(m_host, Qt::LeftButton, {}, kAway); }}, // far away
         {QStringLiteral("qt-on"), [&] { m_button->QWidget::setEnabled(true); }}, // the framework's flag alone
-        {QStringLiteral("off"), [&] { as<MyPushButton, BgIconButton, MyTempButton2, MyTempButton1>(disable); }},
-        {QStringLiteral("on"), [&] { as<MyPushButton, BgIconButton, MyTempButton2, MyTempButton1>(enable); }},
+        {QStringLiteral("off"), [&] { own(false); }},
+        {QStringLiteral("on"), [&] { own(true); }},
         {QStringLiteral("check"), [&] { as<BgIconButton, LabelButton>([](auto* b) { b->setChecked(true); }); }},
         {QStringLiteral("other-enter"), [&] { push->OtherMouseEnter(); }},
         {QStringLiteral("other-leave"), [&] { push->OtherMouseLeave(); }},
-        {QStringLiteral("new-cell"),
-            [&] { push->SetnormalPicRect(0, cellOf('p').y(), kCell, kCell); }}, // pressed as normal
+        {QStringLiteral("new-cell"), [&] { push->SetnormalPicRect(0, cellOf('p').y(), kCell, kCell); }},
         {QStringLiteral("align"), [&] { push->SetPicAlignFlags(3); }},
         {QStringLiteral("square"), [&] { push->setGeometry(QRect(push->pos(), QSize(76, 76))); }},
         {QStringLiteral("tall"), [&] { push->setGeometry(QRect(push->pos(), QSize(20, 40))); }},
@@ -240,10 +233,8 @@ void TestButtons::script()
     for (const QString& action : script.split(QLatin1Char(' '))) {
         if (action.startsWith(QLatin1Char('=')))
             QVERIFY2(m_shows(action.at(1).toLatin1()), qPrintable(QStringLiteral("look ") + action));
-        else if (actions.contains(action))
-            actions[action]();
         else
-            QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
+            actions.value(action, [&action] { QFAIL(qPrintable(QStringLiteral("unknown action ") + action)); })();
     }
     QCOMPARE(m_seen.join(QLatin1Char(' ')), emitted);
 }

@@ -41,8 +41,8 @@ void TestMyQMessageBox::box_data()
     QTest::addColumn<QString>("ok");
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<int>("iconType");
-    QTest::addColumn<int>("extra"); // height beyond the text's own
-    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("extra");   // height beyond the text's own
+    QTest::addColumn<QString>("way"); // the button of the result, Escape or closing the window
     QTest::addColumn<int>("result");
     const auto add = [](const char* name, bool info, const char* title, const char* ok, const char* cancel, int icon,
                          int extra, const char* way, int result) {
@@ -51,16 +51,16 @@ void TestMyQMessageBox::box_data()
             << extra << QString::fromLatin1(way) << result;
     };
     for (bool info : {false, true}) {
-        add("close button", info, "Question", "OK", "Cancel", 5, 180, "close", 0);
-        add("OK", info, "Question", "OK", "Cancel", 5, 180, "ok", 1);
-        add("Cancel", info, "Question", "OK", "Cancel", 5, 180, "cancel", 2);
+        add("close button", info, "Question", "OK", "Cancel", 5, 180, "button", 0);
+        add("OK", info, "Question", "OK", "Cancel", 5, 180, "button", 1);
+        add("Cancel", info, "Question", "OK", "Cancel", 5, 180, "button", 2);
         add("Escape", info, "Question", "OK", "Cancel", 5, 180, "escape", 0);
         add("window closed", info, "Question", "OK", "Cancel", 5, 180, "window", 0);
     }
-    add("OK alone, icon 0", false, "Warning", "OK", "", 0, 180, "ok", 1);
-    add("no title, long Cancel alone, icon 1", false, "", "", "Download and reinstall now", 1, 132, "cancel", 2);
-    add("no buttons, icon -1", false, "Note", "", "", -1, 156, "close", 0);
-    add("nothing but text, icon 2", true, "", "", "", 2, 108, "close", 0);
+    add("OK alone, icon 0", false, "Warning", "OK", "", 0, 180, "button", 1);
+    add("no title, long Cancel alone, icon 1", false, "", "", "Download and reinstall now", 1, 132, "button", 2);
+    add("no buttons, icon -1", false, "Note", "", "", -1, 156, "button", 0);
+    add("nothing but text, icon 2", true, "", "", "", 2, 108, "button", 0);
 }
 
 // Runs the static function; once its modal loop shows the box, checks the
@@ -135,14 +135,11 @@ void TestMyQMessageBox::box()
             return;
         poll.stop();
         check(box);
-        if (way == QLatin1String("ok"))
-            QTest::mouseClick(box->okButton(), Qt::LeftButton);
-        else if (way == QLatin1String("cancel"))
-            QTest::mouseClick(box->cancelButton(), Qt::LeftButton);
-        else if (way == QLatin1String("escape"))
+        const QList<QWidget*> buttons = {box->closeButton(), box->okButton(), box->cancelButton()};
+        if (way == QLatin1String("escape"))
             QTest::keyClick(box, Qt::Key_Escape);
-        else if (way == QLatin1String("close"))
-            QTest::mouseClick(box->closeButton(), Qt::LeftButton);
+        else if (way == QLatin1String("button"))
+            QTest::mouseClick(buttons.at(result), Qt::LeftButton);
         if (box->isVisible()) // the window closed, or a check failed: never leave the loop hanging
             box->close();
     });

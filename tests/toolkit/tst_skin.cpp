@@ -106,7 +106,6 @@ void TestSkin::palette_data()
     add("colour: missing", colour(0, "no_such_colour"), "");
     add("colour: dark skin's own key", colour(4, "linecolortrackitemselect"), "#ff0000");
     add("colour: dark skin's key does not linger", colour(0, "line_color_trackitem_select"), "");
-    add("colour: skin 1", colour(1, "rightbgcolor"), "#00a2ea");
     add("colour: 7 loads skin 0", colour(7, "rightbgcolor"), "#3573de");
     add("colour: negative loads skin 0", colour(-3, "rightbgcolor"), "#3573de");
     add("button: type 6 light", s->GetButtonColor(6, 1), "#5273b8");
@@ -170,12 +169,11 @@ void TestSkin::singles_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("frames");
-    QTest::addColumn<QSize>("size");
     for (const QString& path :
         {ArrowPicture, ItemArrowPicture, ProgramPicture, LoginOk1Picture, LoginOk2Picture, LoginNo1Picture})
-        QTest::newRow(qPrintable(path)) << path << 1 << QSize();
-    QTest::newRow("small wait") << LoadingSmallMovie << 8 << QSize(32, 32);
-    QTest::newRow("login wait") << LoadingMovie << 8 << QSize(48, 48);
+        QTest::newRow(qPrintable(path)) << path << 1;
+    QTest::newRow("small wait") << LoadingSmallMovie << 8;
+    QTest::newRow("login wait") << LoadingMovie << 8;
 }
 
 // Pictures of their own, shown on either skin; the waiting animations loop
@@ -184,14 +182,13 @@ void TestSkin::singles()
 {
     QFETCH(QString, path);
     QFETCH(int, frames);
-    QFETCH(QSize, size);
     QImageReader reader(path);
     QCOMPARE(reader.imageCount(), frames);
     QCOMPARE(reader.loopCount(), frames > 1 ? -1 : 0);
     QList<QImage> seen;
     for (int i = 0; i < frames; ++i) {
         const QImage frame = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QVERIFY2(!frame.isNull() && (!size.isValid() || frame.size() == size), qPrintable(reader.errorString()));
+        QVERIFY2(!frame.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(qAlpha(frame.pixel(0, 0)), 0);
         QVERIFY(contrast(frame, kLight) >= 60 && contrast(frame, kDark) >= 60);
         QVERIFY(!seen.contains(frame));
@@ -219,8 +216,7 @@ void TestSkin::cells_data()
         add(QStringLiteral("public %1, dark").arg(x), PublicSheet, publicCells(x, Dark), OnDark);
     }
     for (const StateCells& cells : {SliderHandle, TrimStartHandle, TrimEndHandle, SpinUpArrow, SpinDownArrow})
-        add(QStringLiteral("vcpublic %1,%2").arg(cells.normal.x()).arg(cells.normal.y()), VcPublicSheet, cells,
-            Unchecked);
+        add(QStringLiteral("vcpublic %1").arg(cells.normal.y()), VcPublicSheet, cells, Unchecked);
     add(QStringLiteral("login close"), LoginClosePicture,
         {LoginCloseNormal, LoginCloseHover, LoginCloseDisabled, LoginCloseChecked}, Unchecked);
 }
@@ -270,8 +266,7 @@ void TestSkin::iconFont()
     QCOMPARE(registered(), 1);
     // The glyph at the asked size, centred, in the asked colour.
     const QRect box = ink(first);
-    QVERIFY(box.height() <= 16 && box.width() >= 7);
-    QVERIFY(qAbs(box.center().x() - 15) <= 2 && qAbs(box.center().y() - 15) <= 2);
+    QVERIFY(box.height() <= 16 && box.width() >= 7 && (box.center() - QPoint(15, 15)).manhattanLength() <= 3);
     const auto* pixels = reinterpret_cast<const QRgb*>(first.constBits());
     const auto byAlpha = [](QRgb a, QRgb b) { return qAlpha(a) < qAlpha(b); };
     QCOMPARE(QColor(*std::max_element(pixels, pixels + 900, byAlpha)), blue);
@@ -280,7 +275,6 @@ void TestSkin::iconFont()
     for (int type : {1, 7, -1}) {
         QScopedPointer<IconHelper> helper(IconHelper::getIconHelper(type));
         QCOMPARE(helper->iconFont().family(), family);
-        QCOMPARE(helper->iconFont().hintingPreference(), QFont::PreferNoHinting);
         QCOMPARE(helper->getPixmap1(blue, 0xF0C4, 14, 30, 30).toImage().convertToFormat(QImage::Format_ARGB32), first);
     }
     QCOMPARE(registered(), 1);
