@@ -3,16 +3,13 @@
 #include "common/debuglog.h"
 #include "common/settingkeys.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPointer>
 #include <QProcess>
-#include <QScreen>
 #include <QSettings>
 #include <QTextCodec>
-#include <QWidget>
 
 #include <mutex>
 
@@ -26,7 +23,6 @@ struct ProcessNames
     QString application;
     QString version;
     QString languageCode;
-    QPointer<QWidget> mainWindow;
 };
 
 ProcessNames& names()
@@ -216,7 +212,7 @@ void QCommonUtils::SetLocaleLangUTF8()
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
 }
 
-void QCommonUtils::CheckApplicationRunningPath(QApplication& app)
+void QCommonUtils::CheckApplicationRunningPath(QCoreApplication& app)
 {
     for (const QString& path : app.libraryPaths())
         app.removeLibraryPath(path);
@@ -260,33 +256,9 @@ QString QCommonUtils::versionText()
     return names().version;
 }
 
-void QCommonUtils::RegisterMainWindow(
-    QWidget* window, const QString& organisation, const QString& application, const QString& version)
+void QCommonUtils::setVersionText(const QString& version)
 {
-    names().mainWindow = window;
-    InitName(organisation, application);
     names().version = version;
-    autoCheckSystemLanguage();
-}
-
-QWidget* QCommonUtils::mainWindow()
-{
-    return names().mainWindow.data();
-}
-
-void QCommonUtils::moveDialogToCenter(QWidget* w)
-{
-    if (!w)
-        return;
-    QRect ref;
-    if (QWidget* main = mainWindow()) {
-        ref = main->geometry();
-    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        ref = QRect(QPoint(0, 0), screen->geometry().size());
-    }
-    const int x = qMax(0, ref.x() + (ref.width() - w->width()) / 2);
-    const int y = qMax(0, ref.y() + (ref.height() - w->height()) / 2);
-    w->move(x, y);
 }
 
 QString QCommonUtils::autoCheckSystemLanguage()
