@@ -4,7 +4,6 @@
 #include "common/settingkeys.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProcess>
@@ -216,23 +215,11 @@ void QCommonUtils::CheckApplicationRunningPath(QCoreApplication& app)
 {
     for (const QString& path : app.libraryPaths())
         app.removeLibraryPath(path);
-
-    QDir dir(QCoreApplication::applicationDirPath());
-    const QString d = dir.absolutePath();
-    for (const char* sub :
-        {"", "/plugins", "/resources", "/platforms", "/plugins/imageformats", "/plugins/sqldrivers", "/plugins/bearer"})
-        app.addLibraryPath(d + QLatin1String(sub));
-
-    dir.cdUp();
-    dir.cdUp();
-    app.addLibraryPath(dir.absolutePath() + QLatin1String("/PlugIns"));
-    app.addLibraryPath(dir.absolutePath() + QLatin1String("/plugins"));
-    dir.cdUp();
-    app.addLibraryPath(dir.absolutePath() + QLatin1String("/Frameworks"));
-
-    // The framework's own plug-ins (image formats, input methods) are not
-    // bundled beside the executable here; they stay in the system folder.
+    // Only folders that come with the installation: nothing above the
+    // application folder, which may sit in a shared writable place like /tmp.
+    // Each path goes in front, so the application folder is searched first.
     app.addLibraryPath(QLibraryInfo::location(QLibraryInfo::PluginsPath));
+    app.addLibraryPath(QCoreApplication::applicationDirPath());
 }
 
 void QCommonUtils::InitName(const QString& organisation, const QString& application)

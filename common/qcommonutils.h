@@ -41,6 +41,7 @@ public:
 
     static bool CheckCurrentProgramisRunning();
     static void SetLocaleLangUTF8();
+    // Plug-ins come only from the application folder and from Qt's own.
     static void CheckApplicationRunningPath(QCoreApplication& app);
 
     static void InitName(const QString& organisation, const QString& application);
