@@ -96,8 +96,9 @@ QString TestMyTableListWidget::checkView() const
     // the bound ones follow each other in pool order.
     int previous = -1;
     for (MyTableItemWidget* w : m_list->itemWidgets()) {
-        if (w->m_pPrivateData != m_list->privateDataAt(w->m_nRowIndex)
-            || (w->isBound() && previous >= 0 && w->m_nRowIndex != previous + 1))
+        if (w->m_pPrivateData != m_list->privateDataAt(w->m_nRowIndex))
+            return QStringLiteral("the row bound as record %1 holds another record").arg(w->m_nRowIndex);
+        if (w->isBound() && previous >= 0 && w->m_nRowIndex != previous + 1)
             return QStringLiteral("the row after record %1 is bound to record %2").arg(previous).arg(w->m_nRowIndex);
         previous = w->isBound() ? w->m_nRowIndex : previous;
     }
@@ -139,6 +140,8 @@ void TestMyTableListWidget::script_data()
     for (int r = 29; r >= 11; --r)
         downTo11 += QStringLiteral(" d%1").arg(r);
     add("at the end of 30, delete down to 11", 30, downTo11 + s(" =500 w120x5 =380"));
+    add("a record put in front", 5, s("p =0 p =0"));
+    add("a record put in front, scrolled", 30, s("w-120x40 p =960"));
     add("adds keep the view", 30, s("w-120x40 a5 =960 w-120x150 =2900 a5 =2900 w-120x50 =3400"));
     add("resizes keep the view, clamped", 30, s("w-120x150 r900 =2100 r300 =2100 r1400 =1600 r600 =1600"));
     add("a resize past the records hides the bar", 13, s("w-120x50 =700 r1400 =0 r600 =0"));
@@ -149,9 +152,10 @@ void TestMyTableListWidget::script_data()
 // wA[xN] wheel steps of angle A over the rows, WA[xN] over the bar; hV drags
 // the handle to V (or the end) and lets go; "track" clicks the track below
 // the handle; dR deletes record R (-1: one not in the list); aN appends N
-// records; rH resizes the list to a view of H pixels; "lock" goes to row 3
-// while each binding tries to scroll; "clear" empties the list and puts in
-// four records; =T checks the top of the view, first=R the first row's record.
+// records; p puts one in front; rH resizes the list to a view of H pixels;
+// "lock" goes to row 3 while each binding tries to scroll; "clear" empties
+// the list and puts in four records; =T checks the top of the view, first=R
+// the first row's record.
 QString TestMyTableListWidget::act(const QString& action)
 {
     QScrollBar* bar = m_list->verticalScrollBar();
@@ -190,6 +194,9 @@ QString TestMyTableListWidget::act(const QString& action)
         }
     } else if (kind == QLatin1Char('a')) {
         fill(arg);
+    } else if (action == QLatin1String("p")) {
+        m_records.push_front(0); // shifts the indices of dR; scripts use p after them
+        m_list->prependPrivateData(&m_records.front());
     } else if (kind == QLatin1Char('r')) {
         m_list->resize(m_list->width(), arg + 2); // the list reacts by itself
     } else if (action == QLatin1String("lock")) {
