@@ -2,8 +2,8 @@
 
 #include "app/systemappearance.h"
 #include "common/interfacescale.h"
-#include "common/qcommonutils.h"
 #include "common/settingkeys.h"
+#include "toolkit/windowutils.h"
 
 #include <QDir>
 #include <QSettings>
@@ -22,7 +22,7 @@ VCManagerWidget::VCManagerWidget(QWidget* parent)
     InterfaceScale::setFactor(1.0f);
     setFixedSize(InterfaceScale::px(WindowWidth), InterfaceScale::px(WindowHeight));
 
-    MyQtCustom::QCommonUtils::RegisterMainWindow(
+    MyQtCustom::WindowUtils::RegisterMainWindow(
         this, SettingKeys::Organisation, SettingKeys::Application, versionText());
 
     m_background = new QWidget(this);

@@ -37,16 +37,16 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Bold.ttf" "${_app}/font/Lato-Bold_0.ttf"
   COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Light.ttf" "${_app}/font/Lato-Light_0.ttf"
   COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Regular.ttf" "${_app}/font/Lato-Regular_0.ttf"
-  COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${_app}/font/fonts.conf"
-  COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/translations/Lang_config" "${_app}/Lang/Lang_config"
-  DEPENDS "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${CMAKE_SOURCE_DIR}/translations/Lang_config"
+  COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/resources/fonts.conf" "${_app}/font/fonts.conf"
+  COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/translations/Lang_config" "${_app}/Lang/Lang_config"
+  DEPENDS "${PROJECT_SOURCE_DIR}/resources/fonts.conf" "${PROJECT_SOURCE_DIR}/translations/Lang_config"
   COMMENT "Assembling the application folder"
   VERBATIM)
 
 # Program texts; the .qm files land in the "Lang" folder beside the executable.
 set(MORVAYNE_TS_FILES
-  "${CMAKE_SOURCE_DIR}/translations/Lang_EN.ts"
-  "${CMAKE_SOURCE_DIR}/translations/Lang_ZH.ts")
+  "${PROJECT_SOURCE_DIR}/translations/Lang_EN.ts"
+  "${PROJECT_SOURCE_DIR}/translations/Lang_ZH.ts")
 set_source_files_properties(${MORVAYNE_TS_FILES} PROPERTIES OUTPUT_LOCATION "${_app}/Lang")
 qt5_add_translation(MORVAYNE_QM_FILES ${MORVAYNE_TS_FILES})
 
@@ -55,10 +55,10 @@ add_custom_target(appfolder ALL DEPENDS ${_outputs} ${MORVAYNE_QM_FILES})
 # Refreshing the .ts sources from the code is a deliberate step, never part of a build.
 add_custom_target(lupdate
   COMMAND Qt5::lupdate -no-obsolete -locations none
-          "${CMAKE_SOURCE_DIR}/app" "${CMAKE_SOURCE_DIR}/toolkit" "${CMAKE_SOURCE_DIR}/ui"
-          "${CMAKE_SOURCE_DIR}/convert" "${CMAKE_SOURCE_DIR}/probe" "${CMAKE_SOURCE_DIR}/common"
+          "${PROJECT_SOURCE_DIR}/app" "${PROJECT_SOURCE_DIR}/toolkit" "${PROJECT_SOURCE_DIR}/ui"
+          "${PROJECT_SOURCE_DIR}/convert" "${PROJECT_SOURCE_DIR}/probe" "${PROJECT_SOURCE_DIR}/common"
           -ts ${MORVAYNE_TS_FILES}
-  WORKING_DIRECTORY "${CMAKE_SOURCE_DIR}"
+  WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
   VERBATIM)
 
 include(GNUInstallDirs)

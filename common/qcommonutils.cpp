@@ -3,16 +3,12 @@
 #include "common/debuglog.h"
 #include "common/settingkeys.h"
 
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPointer>
 #include <QProcess>
-#include <QScreen>
 #include <QSettings>
 #include <QTextCodec>
-#include <QWidget>
 
 #include <mutex>
 
@@ -26,7 +22,6 @@ struct ProcessNames
     QString application;
     QString version;
     QString languageCode;
-    QPointer<QWidget> mainWindow;
 };
 
 ProcessNames& names()
@@ -216,27 +211,15 @@ void QCommonUtils::SetLocaleLangUTF8()
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
 }
 
-void QCommonUtils::CheckApplicationRunningPath(QApplication& app)
+void QCommonUtils::CheckApplicationRunningPath(QCoreApplication& app)
 {
     for (const QString& path : app.libraryPaths())
         app.removeLibraryPath(path);
-
-    QDir dir(QCoreApplication::applicationDirPath());
-    const QString d = dir.absolutePath();
-    for (const char* sub :
-        {"", "/plugins", "/resources", "/platforms", "/plugins/imageformats", "/plugins/sqldrivers", "/plugins/bearer"})
-        app.addLibraryPath(d + QLatin1String(sub));
-
-    dir.cdUp();
-    dir.cdUp();
-    app.addLibraryPath(dir.absolutePath() + QLatin1String("/PlugIns"));
-    app.addLibraryPath(dir.absolutePath() + QLatin1String("/plugins"));
-    dir.cdUp();
-    app.addLibraryPath(dir.absolutePath() + QLatin1String("/Frameworks"));
-
-    // The framework's own plug-ins (image formats, input methods) are not
-    // bundled beside the executable here; they stay in the system folder.
+    // Only folders that come with the installation: nothing above the
+    // application folder, which may sit in a shared writable place like /tmp.
+    // Each path goes in front, so the application folder is searched first.
     app.addLibraryPath(QLibraryInfo::location(QLibraryInfo::PluginsPath));
+    app.addLibraryPath(QCoreApplication::applicationDirPath());
 }
 
 void QCommonUtils::InitName(const QString& organisation, const QString& application)
@@ -260,33 +243,9 @@ QString QCommonUtils::versionText()
     return names().version;
 }
 
-void QCommonUtils::RegisterMainWindow(
-    QWidget* window, const QString& organisation, const QString& application, const QString& version)
+void QCommonUtils::setVersionText(const QString& version)
 {
-    names().mainWindow = window;
-    InitName(organisation, application);
     names().version = version;
-    autoCheckSystemLanguage();
-}
-
-QWidget* QCommonUtils::mainWindow()
-{
-    return names().mainWindow.data();
-}
-
-void QCommonUtils::moveDialogToCenter(QWidget* w)
-{
-    if (!w)
-        return;
-    QRect ref;
-    if (QWidget* main = mainWindow()) {
-        ref = main->geometry();
-    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        ref = QRect(QPoint(0, 0), screen->geometry().size());
-    }
-    const int x = qMax(0, ref.x() + (ref.width() - w->width()) / 2);
-    const int y = qMax(0, ref.y() + (ref.height() - w->height()) / 2);
-    w->move(x, y);
 }
 
 QString QCommonUtils::autoCheckSystemLanguage()

@@ -6,8 +6,7 @@
 
 #include <functional>
 
-class QApplication;
-class QWidget;
+class QCoreApplication;
 
 namespace MyQtCustom {
 
@@ -42,19 +41,15 @@ public:
 
     static bool CheckCurrentProgramisRunning();
     static void SetLocaleLangUTF8();
-    static void CheckApplicationRunningPath(QApplication& app);
+    // Plug-ins come only from the application folder and from Qt's own.
+    static void CheckApplicationRunningPath(QCoreApplication& app);
 
     static void InitName(const QString& organisation, const QString& application);
     static QString organisationName();
     static QString applicationName();
     static QString versionText();
-
-    // The main window announces itself: it becomes the reference of
-    // moveDialogToCenter, and the names and the language code are fixed.
-    static void RegisterMainWindow(
-        QWidget* window, const QString& organisation, const QString& application, const QString& version);
-    static QWidget* mainWindow();
-    static void moveDialogToCenter(QWidget* w);
+    // Registering the main window (toolkit's WindowUtils) sets it.
+    static void setVersionText(const QString& version);
 
     static QString autoCheckSystemLanguage();
     static QString languageCode();

@@ -1,7 +1,6 @@
 #include "toolkit/bgiconbutton.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTransform>
 
 namespace MyQtCustom {
@@ -21,7 +20,7 @@ QPixmap fitted(const QPixmap& pixmap, const QSize& size)
 } // namespace
 
 BgIconButton::BgIconButton(QWidget* parent)
-    : QWidget(parent),
+    : StateButton<QWidget>(parent),
       m_bgLabel(new QLabel(this)),
       m_iconLabel(new QLabel(this))
 {
@@ -79,8 +78,7 @@ void BgIconButton::showRest()
 
 void BgIconButton::setEnabled(bool enabled)
 {
-    QWidget::setEnabled(enabled);
-    m_bEnabled = enabled;
+    setBothEnabled(enabled);
     showRest();
 }
 
@@ -90,42 +88,26 @@ void BgIconButton::setChecked(bool checked)
     showRest();
 }
 
-void BgIconButton::enterEvent(QEvent* event)
+void BgIconButton::mouseEntered()
 {
-    QWidget::enterEvent(event);
-    if (!m_bEnabled)
-        return;
     showLook(Hover);
     emit mouseEnter();
 }
 
-void BgIconButton::leaveEvent(QEvent* event)
+void BgIconButton::mouseLeft()
 {
-    QWidget::leaveEvent(event);
-    if (!m_bEnabled)
-        return;
     showRest();
     emit mouseLeave();
 }
 
-void BgIconButton::mousePressEvent(QMouseEvent* event)
+void BgIconButton::mousePressed()
 {
-    if (!m_bEnabled) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    event->accept();
     showLook(Hover);
     emit Pressclicked();
 }
 
-void BgIconButton::mouseReleaseEvent(QMouseEvent* event)
+void BgIconButton::mouseReleased()
 {
-    if (!m_bEnabled) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
     showRest();
     emitClicked();
 }
@@ -138,7 +120,7 @@ void BgIconButton::emitClicked()
 
 void BgIconButton::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
+    StateButton<QWidget>::resizeEvent(event);
     m_bgLabel->setGeometry(rect());
     if (m_bIconFollowsSize) {
         m_iconLabel->setGeometry(rect());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/statebutton.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -9,7 +11,7 @@ namespace MyQtCustom {
 
 // A button made of a style-sheet background and an icon picture on top, each
 // with a normal, hover, disabled and checked look.
-class BgIconButton : public QWidget
+class BgIconButton : public StateButton<QWidget>
 {
     Q_OBJECT
     Q_DISABLE_COPY(BgIconButton)
@@ -22,7 +24,6 @@ public:
     // Turns the normal, hover and disabled pictures (not the checked one).
     void setIconRotate(qreal degrees);
     void setEnabled(bool enabled);
-    bool isMyEnabled() const { return m_bEnabled; }
     void setChecked(bool checked);
     bool isChecked() const { return m_bChecked; }
 
@@ -39,10 +40,10 @@ signals:
 protected:
     enum Look { Normal, Hover, Disabled, Checked };
 
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseEntered() override;
+    void mouseLeft() override;
+    void mousePressed() override;
+    void mouseReleased() override;
     void resizeEvent(QResizeEvent* event) override;
 
     // Shows one look; a checked look falls back to the normal style and
@@ -61,7 +62,6 @@ private:
     QString m_sheets[4];
     QPixmap m_sourcePixmaps[4];
     QPixmap m_pixmaps[4];
-    bool m_bEnabled = true;
     bool m_bChecked = false;
     bool m_bIconFollowsSize = true;
     Look m_look = Normal;

@@ -1,11 +1,9 @@
 #include "toolkit/labelbutton.h"
 
-#include <QMouseEvent>
-
 namespace MyQtCustom {
 
 LabelButton::LabelButton(QWidget* parent)
-    : QLabel(parent)
+    : StateButton<QLabel>(parent)
 {
 }
 
@@ -32,8 +30,7 @@ void LabelButton::showRest()
 
 void LabelButton::setEnabled(bool enabled)
 {
-    QLabel::setEnabled(enabled);
-    m_bEnabled = enabled;
+    setBothEnabled(enabled);
     showRest();
 }
 
@@ -43,42 +40,26 @@ void LabelButton::setChecked(bool checked)
     showRest();
 }
 
-void LabelButton::enterEvent(QEvent* event)
+void LabelButton::mouseEntered()
 {
-    QLabel::enterEvent(event);
-    if (!m_bEnabled)
-        return;
     setStyleSheet(m_hoverSheet);
     emit mouseEnter();
 }
 
-void LabelButton::leaveEvent(QEvent* event)
+void LabelButton::mouseLeft()
 {
-    QLabel::leaveEvent(event);
-    if (!m_bEnabled)
-        return;
     showRest();
     emit mouseLeave();
 }
 
-void LabelButton::mousePressEvent(QMouseEvent* event)
+void LabelButton::mousePressed()
 {
-    if (!m_bEnabled) {
-        QLabel::mousePressEvent(event);
-        return;
-    }
-    event->accept();
     setStyleSheet(m_hoverSheet);
     emit Pressclicked();
 }
 
-void LabelButton::mouseReleaseEvent(QMouseEvent* event)
+void LabelButton::mouseReleased()
 {
-    if (!m_bEnabled) {
-        QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
     showRest();
     emit clicked();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "toolkit/statebutton.h"
+
 #include <QLabel>
 
 namespace MyQtCustom {
 
 // A text button drawn by style sheets on the label itself: normal, hover,
 // disabled, and a checked sheet laid over the normal one.
-class LabelButton : public QLabel
+class LabelButton : public StateButton<QLabel>
 {
     Q_OBJECT
     Q_DISABLE_COPY(LabelButton)
@@ -17,7 +19,6 @@ public:
     void setLabelStyleSheet(
         const QString& normal, const QString& hover, const QString& disabled, const QString& checked);
     void setEnabled(bool enabled);
-    bool isMyEnabled() const { return m_bEnabled; }
     void setChecked(bool checked);
     bool isChecked() const { return m_bChecked; }
 
@@ -29,10 +30,10 @@ signals:
     void mouseLeave();
 
 protected:
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseEntered() override;
+    void mouseLeft() override;
+    void mousePressed() override;
+    void mouseReleased() override;
 
 private:
     void showRest();
@@ -41,7 +42,6 @@ private:
     QString m_hoverSheet;
     QString m_disabledSheet;
     QString m_checkedSheet;
-    bool m_bEnabled = true;
     bool m_bChecked = false;
 };
 

@@ -1,11 +1,9 @@
 #include "toolkit/mylinkpushbutton.h"
 
-#include <QMouseEvent>
-
 namespace MyQtCustom {
 
 MyLinkPushButton::MyLinkPushButton(QWidget* parent)
-    : QLabel(parent)
+    : StateButton<QLabel>(parent)
 {
 }
 
@@ -17,27 +15,23 @@ void MyLinkPushButton::setLinkText(const QString& normal, const QString& hover, 
     setText(m_normalText);
 }
 
-void MyLinkPushButton::enterEvent(QEvent* event)
+void MyLinkPushButton::mouseEntered()
 {
-    QLabel::enterEvent(event);
     setText(m_hoverText);
 }
 
-void MyLinkPushButton::leaveEvent(QEvent* event)
+void MyLinkPushButton::mouseLeft()
 {
-    QLabel::leaveEvent(event);
     setText(m_normalText);
 }
 
-void MyLinkPushButton::mousePressEvent(QMouseEvent* event)
+void MyLinkPushButton::mousePressed()
 {
-    event->accept();
     setText(m_pressedText);
 }
 
-void MyLinkPushButton::mouseReleaseEvent(QMouseEvent* event)
+void MyLinkPushButton::mouseReleased()
 {
-    event->accept();
     emit clicked();
 }
 

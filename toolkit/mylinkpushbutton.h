@@ -1,11 +1,13 @@
 #pragma once
 
+#include "toolkit/statebutton.h"
+
 #include <QLabel>
 
 namespace MyQtCustom {
 
 // A text link: one text at rest, another while hovered, a third while pressed.
-class MyLinkPushButton : public QLabel
+class MyLinkPushButton : public StateButton<QLabel>
 {
     Q_OBJECT
     Q_DISABLE_COPY(MyLinkPushButton)
@@ -19,10 +21,10 @@ signals:
     void clicked();
 
 protected:
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseEntered() override;
+    void mouseLeft() override;
+    void mousePressed() override;
+    void mouseReleased() override;
 
 private:
     QString m_normalText;

@@ -2,8 +2,6 @@
 
 #include "toolkit/mylabel.h"
 
-#include <QMouseEvent>
-
 namespace MyQtCustom {
 
 namespace {
@@ -20,7 +18,7 @@ void setWindowBrush(QWidget* target, const QBrush& brush)
 } // namespace
 
 MyPushButton::MyPushButton(QWidget* parent)
-    : QLabel(parent)
+    : StateButton<QLabel>(parent)
 {
     setContentsMargins(0, 0, 0, 0);
     setAutoFillBackground(true);
@@ -213,8 +211,7 @@ void MyPushButton::setGeometry(const QRect& rect)
 
 void MyPushButton::setEnabled(bool enabled)
 {
-    QLabel::setEnabled(enabled);
-    m_bEnabled = enabled;
+    setBothEnabled(enabled);
     applyTextLabel();
     showState(enabled ? Normal : Disable);
 }
@@ -278,44 +275,26 @@ void MyPushButton::OtherMouseLeave()
     leaveEvent(nullptr);
 }
 
-void MyPushButton::enterEvent(QEvent* event)
+void MyPushButton::mouseEntered()
 {
-    if (event)
-        QLabel::enterEvent(event);
-    if (!m_bEnabled)
-        return;
     showState(Highlight);
     emit enterButton();
 }
 
-void MyPushButton::leaveEvent(QEvent* event)
+void MyPushButton::mouseLeft()
 {
-    if (event)
-        QLabel::leaveEvent(event);
-    if (!m_bEnabled)
-        return;
     showState(Normal);
     emit leaveButton();
 }
 
-void MyPushButton::mousePressEvent(QMouseEvent* event)
+void MyPushButton::mousePressed()
 {
-    if (!m_bEnabled) {
-        QLabel::mousePressEvent(event);
-        return;
-    }
-    event->accept();
     showState(Click);
     emit Pressclicked();
 }
 
-void MyPushButton::mouseReleaseEvent(QMouseEvent* event)
+void MyPushButton::mouseReleased()
 {
-    if (!m_bEnabled) {
-        QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
     showState(Normal);
     emit clicked();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/statebutton.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QRect>
@@ -11,7 +13,7 @@ namespace MyQtCustom {
 // while hovered, click while pressed, disable) is a rectangle cut from a
 // picture, scaled to the button. It keeps its own enabled flag beside the
 // framework's and ignores the mouse while that flag is off.
-class MyPushButton : public QLabel
+class MyPushButton : public StateButton<QLabel>
 {
     Q_OBJECT
     Q_DISABLE_COPY(MyPushButton)
@@ -31,7 +33,6 @@ public:
     void setGeometry(int x, int y, int w, int h);
     void setGeometry(const QRect& rect);
     void setEnabled(bool enabled);
-    bool isMyEnabled() const { return m_bEnabled; }
 
     void setText(const QString& text);
     QString text() const { return m_text; }
@@ -62,10 +63,10 @@ signals:
 protected:
     enum State { Normal, Highlight, Click, Disable };
 
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseEntered() override;
+    void mouseLeft() override;
+    void mousePressed() override;
+    void mouseReleased() override;
 
     void showState(State state);
 
@@ -79,7 +80,6 @@ private:
     QRect m_picRect[4];
     QRgb m_defaultColor[4] = {qRgb(128, 128, 128), qRgb(211, 211, 211), qRgb(64, 64, 64), qRgb(128, 128, 128)};
     int m_nAlignFlags = 3;
-    bool m_bEnabled = true;
 
     QLabel* m_iconLabel = nullptr;
     QLabel* m_textLabel = nullptr;

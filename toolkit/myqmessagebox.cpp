@@ -6,6 +6,7 @@
 #include "toolkit/labelbutton.h"
 #include "toolkit/skinhelper.h"
 #include "toolkit/spritecells.h"
+#include "toolkit/windowutils.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -17,6 +18,7 @@
 using MyQtCustom::BgIconButton;
 using MyQtCustom::LabelButton;
 using MyQtCustom::QCommonUtils;
+using MyQtCustom::WindowUtils;
 
 namespace {
 
@@ -309,7 +311,7 @@ int MyQMessageBox::run(const QString& title, const QString& text, const QString&
             box.setButtons(okText, cancelText);
         }
     }
-    QCommonUtils::moveDialogToCenter(&box);
+    WindowUtils::moveDialogToCenter(&box);
     box.exec();
     return box.m_nResult;
 }

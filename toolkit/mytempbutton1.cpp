@@ -1,11 +1,9 @@
 #include "toolkit/mytempbutton1.h"
 
-#include <QMouseEvent>
-
 namespace MyQtCustom {
 
 MyTempButton1::MyTempButton1(QWidget* parent)
-    : QLabel(parent)
+    : StateButton<QLabel>(parent)
 {
 }
 
@@ -48,42 +46,27 @@ void MyTempButton1::setColor(const QString& normal, const QString& hover, const 
 
 void MyTempButton1::setEnabled(bool enabled)
 {
-    QLabel::setEnabled(enabled);
-    m_bEnabled = enabled;
+    setBothEnabled(enabled);
     showLook(enabled ? Normal : Disabled);
 }
 
-void MyTempButton1::enterEvent(QEvent* event)
+void MyTempButton1::mouseEntered()
 {
-    QLabel::enterEvent(event);
-    if (m_bEnabled)
-        showLook(Hover);
+    showLook(Hover);
 }
 
-void MyTempButton1::leaveEvent(QEvent* event)
+void MyTempButton1::mouseLeft()
 {
-    QLabel::leaveEvent(event);
-    if (m_bEnabled)
-        showLook(Normal);
+    showLook(Normal);
 }
 
-void MyTempButton1::mousePressEvent(QMouseEvent* event)
+void MyTempButton1::mousePressed()
 {
-    if (!m_bEnabled) {
-        QLabel::mousePressEvent(event);
-        return;
-    }
-    event->accept();
     showLook(Pressed);
 }
 
-void MyTempButton1::mouseReleaseEvent(QMouseEvent* event)
+void MyTempButton1::mouseReleased()
 {
-    if (!m_bEnabled) {
-        QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
     emit clicked();
 }
 

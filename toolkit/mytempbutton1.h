@@ -1,11 +1,13 @@
 #pragma once
 
+#include "toolkit/statebutton.h"
+
 #include <QLabel>
 
 namespace MyQtCustom {
 
 // A plain coloured button: the label's window colour follows the state.
-class MyTempButton1 : public QLabel
+class MyTempButton1 : public StateButton<QLabel>
 {
     Q_OBJECT
     Q_DISABLE_COPY(MyTempButton1)
@@ -15,7 +17,6 @@ public:
 
     void setColor(const QString& normal, const QString& hover, const QString& disabled);
     void setEnabled(bool enabled);
-    bool isMyEnabled() const { return m_bEnabled; }
 
 signals:
     void clicked();
@@ -23,16 +24,14 @@ signals:
 protected:
     enum Look { Normal, Hover, Pressed, Disabled };
 
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseEntered() override;
+    void mouseLeft() override;
+    void mousePressed() override;
+    void mouseReleased() override;
 
     // Pressing and releasing change nothing here; picture buttons built on
     // this class show their own cells.
     virtual void showLook(Look look);
-
-    bool m_bEnabled = true;
 
 private:
     void paintColor(const QString& colour);

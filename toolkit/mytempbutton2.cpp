@@ -1,11 +1,9 @@
 #include "toolkit/mytempbutton2.h"
 
-#include <QMouseEvent>
-
 namespace MyQtCustom {
 
 MyTempButton2::MyTempButton2(QWidget* parent)
-    : QLabel(parent)
+    : StateButton<QLabel>(parent)
 {
     setFrameShape(QFrame::Box);
 }
@@ -20,42 +18,29 @@ void MyTempButton2::setStyleSheets(const QString& normal, const QString& hover, 
 
 void MyTempButton2::setEnabled(bool enabled)
 {
-    QLabel::setEnabled(enabled);
-    m_bEnabled = enabled;
+    setBothEnabled(enabled);
     setStyleSheet(enabled ? m_normalSheet : m_disabledSheet);
 }
 
-void MyTempButton2::enterEvent(QEvent* event)
+void MyTempButton2::mouseEntered()
 {
-    QLabel::enterEvent(event);
-    if (m_bEnabled && !m_hoverSheet.isEmpty())
+    if (!m_hoverSheet.isEmpty())
         setStyleSheet(m_hoverSheet);
 }
 
-void MyTempButton2::leaveEvent(QEvent* event)
+void MyTempButton2::mouseLeft()
 {
-    QLabel::leaveEvent(event);
-    if (m_bEnabled && !m_normalSheet.isEmpty())
+    if (!m_normalSheet.isEmpty())
         setStyleSheet(m_normalSheet);
 }
 
-void MyTempButton2::mousePressEvent(QMouseEvent* event)
+void MyTempButton2::mousePressed()
 {
-    if (!m_bEnabled) {
-        QLabel::mousePressEvent(event);
-        return;
-    }
-    event->accept();
     emit Pressclicked();
 }
 
-void MyTempButton2::mouseReleaseEvent(QMouseEvent* event)
+void MyTempButton2::mouseReleased()
 {
-    if (!m_bEnabled) {
-        QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
     emit clicked();
     emit clicked(this);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "toolkit/statebutton.h"
+
 #include <QLabel>
 
 namespace MyQtCustom {
 
 // A text button styled entirely by style sheets: one for rest, one while
 // hovered, one while disabled.
-class MyTempButton2 : public QLabel
+class MyTempButton2 : public StateButton<QLabel>
 {
     Q_OBJECT
     Q_DISABLE_COPY(MyTempButton2)
@@ -17,7 +19,6 @@ public:
     // Stores the three sheets and shows the one of the current state.
     void setStyleSheets(const QString& normal, const QString& hover, const QString& disabled);
     void setEnabled(bool enabled);
-    bool isMyEnabled() const { return m_bEnabled; }
 
     QString m_normalSheet;
     QString m_hoverSheet;
@@ -29,13 +30,10 @@ signals:
     void Pressclicked();
 
 protected:
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_bEnabled = true;
+    void mouseEntered() override;
+    void mouseLeft() override;
+    void mousePressed() override;
+    void mouseReleased() override;
 };
 
 } // namespace MyQtCustom

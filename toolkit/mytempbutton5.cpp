@@ -1,7 +1,5 @@
 #include "toolkit/mytempbutton5.h"
 
-#include <QMouseEvent>
-
 namespace MyQtCustom {
 
 MyTempButton5::MyTempButton5(QWidget* parent)
@@ -65,11 +63,10 @@ void MyTempButton5::showLook(Look look)
     setAutoFillBackground(true);
 }
 
-void MyTempButton5::mouseReleaseEvent(QMouseEvent* event)
+void MyTempButton5::mouseReleased()
 {
-    if (m_bEnabled)
-        showLook(Normal);
-    MyTempButton1::mouseReleaseEvent(event);
+    showLook(Normal);
+    MyTempButton1::mouseReleased();
 }
 
 void MyTempButton5::resizeEvent(QResizeEvent* event)

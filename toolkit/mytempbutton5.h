@@ -26,7 +26,7 @@ public:
 
 protected:
     void showLook(Look look) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseReleased() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,8 +1,8 @@
 #include "app/vcmanagerwidget.h"
 #include "app/windowplacement.h"
-#include "common/qcommonutils.h"
 #include "common/settingkeys.h"
 #include "morvaynetest.h"
+#include "toolkit/windowutils.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -48,7 +48,7 @@ void TestMainWindow::construction()
 {
     VCManagerWidget w;
     QCOMPARE(RuntimeChoices::current(), static_cast<RuntimeChoices*>(&w));
-    QCOMPARE(MyQtCustom::QCommonUtils::mainWindow(), &w);
+    QCOMPARE(MyQtCustom::WindowUtils::mainWindow(), &w);
     QCOMPARE(w.size(), QSize(1140, 672));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen Morvayne"));
@@ -97,12 +97,12 @@ void TestMainWindow::dialogCentring()
     w.move(100, 50);
     QWidget dialog;
     dialog.resize(480, 252);
-    MyQtCustom::QCommonUtils::moveDialogToCenter(&dialog);
+    MyQtCustom::WindowUtils::moveDialogToCenter(&dialog);
     QCOMPARE(dialog.pos(), QPoint(100 + (1140 - 480) / 2, 50 + (672 - 252) / 2));
 
     // A dialog larger than the window is kept on screen.
     dialog.resize(2000, 1000);
-    MyQtCustom::QCommonUtils::moveDialogToCenter(&dialog);
+    MyQtCustom::WindowUtils::moveDialogToCenter(&dialog);
     QCOMPARE(dialog.pos(), QPoint(0, 0));
 }
 

@@ -1,6 +1,7 @@
 #include "morvaynetest.h"
 
 #include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 
 // The real program from the build's application folder: everything it needs
@@ -12,6 +13,7 @@ class TestStartup : public QObject
 private slots:
     void applicationFolder();
     void startsAndLogs();
+    void pluginPathsStayInTheApplicationFolder();
 };
 
 void TestStartup::applicationFolder()
@@ -44,6 +46,30 @@ void TestStartup::startsAndLogs()
     QVERIFY(QFileInfo(QDir::homePath() + QLatin1String("/Documents/Quillfen/Morvayne")).isDir());
     program.kill();
     QVERIFY(program.waitForFinished(5000));
+}
+
+// A build in <shared>/x/bin: the folders above the application folder belong
+// to whoever can write there, so no plug-in may come from them, even when
+// they hold the folders another platform's bundles use.
+void TestStartup::pluginPathsStayInTheApplicationFolder()
+{
+    const QString shared = TestEnv::makeDir(QStringLiteral("shared"));
+    const QString appDir = shared + QLatin1String("/x/bin");
+    for (const char* planted : {"/plugins/platforms", "/PlugIns/platforms", "/../Frameworks/platforms"})
+        QVERIFY(QDir().mkpath(shared + QLatin1String(planted)));
+    QVERIFY(QDir().mkpath(appDir));
+    const QString probe = appDir + QLatin1String("/probe");
+    QVERIFY(QFile::copy(QStringLiteral(PLUGIN_PATH_PROBE), probe));
+
+    QProcess run;
+    run.start(probe, QStringList());
+    QVERIFY(run.waitForFinished(20000));
+    QCOMPARE(run.exitCode(), 0);
+    const QStringList paths
+        = QString::fromLocal8Bit(run.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList expected
+        = {QDir(appDir).canonicalPath(), QDir(QLibraryInfo::location(QLibraryInfo::PluginsPath)).canonicalPath()};
+    QCOMPARE(paths, expected);
 }
 
 MORVAYNE_TEST_CORE_MAIN(TestStartup)

@@ -10,6 +10,7 @@
 #include "toolkit/mypushbutton.h"
 #include "toolkit/mytempbutton1.h"
 #include "toolkit/mytempbutton2.h"
+#include "toolkit/mytempbutton5.h"
 #include "toolkit/toolkitresources.h"
 
 #include <QPainter>
@@ -140,6 +141,15 @@ void TestButtons::make(const QString& kind)
         auto* b = place(new MyTempButton2(m_host));
         b->setStyleSheets(sheetOf('n'), without ? QString() : sheetOf('h'), sheetOf('d'));
         m_shows = [b](char look) { return b->styleSheet() == sheetOf(look); };
+    } else if (is("MyTempButton5")) { // a picture button on the coloured one
+        auto* b = place(new MyTempButton5(m_host));
+        b->bgPixmap = testSheet();
+        b->SetnormalPicRect(0, cellOf('n').y(), kCell, kCell);
+        b->SethighlightPicRect(0, cellOf('h').y(), kCell, kCell);
+        b->SetclickPicRect(0, cellOf('p').y(), kCell, kCell);
+        b->SetdisablePicRect(0, cellOf('d').y(), kCell, kCell);
+        b->setEnabled(true);
+        m_shows = [b](char look) { return shows(b, b->bgPixmap.copy(cellOf(look))); };
     } else if (is("MyTempButton1")) {
         auto* b = place(new MyTempButton1(m_host));
         b->setColor(colourOf('n').name(), colourOf('h').name(), colourOf('d').name());
@@ -181,6 +191,8 @@ void TestButtons::script_data()
         "Pressclicked clicked clicked(button)");
     add("MyTempButton2 without", "a hover sheet keeps normal", "enter =n", "");
     add("MyTempButton1", "colours", "=n enter =h leave =n off =d", "");
+    add("MyTempButton5", "each cell, then own flag off",
+        "=n enter =h press =p release =n leave =n off =d qt-on enter press release =d", "clicked");
     add("MyLinkPushButton", "texts", "=n enter =h press =p release =p leave =n", "clicked");
 }
 
@@ -230,11 +242,16 @@ void TestButtons::script()
         {QStringLiteral("square"), [&] { push->setGeometry(QRect(push->pos(), QSize(76, 76))); }},
         {QStringLiteral("tall"), [&] { push->setGeometry(QRect(push->pos(), QSize(20, 40))); }},
     };
-    for (const QString& action : script.split(QLatin1Char(' '))) {
+    const QStringList steps = script.split(QLatin1Char(' '));
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString& action = steps.at(i);
+        const QString where = QStringLiteral("step %1 (%2): ").arg(i + 1).arg(action);
         if (action.startsWith(QLatin1Char('=')))
-            QVERIFY2(m_shows(action.at(1).toLatin1()), qPrintable(QStringLiteral("look ") + action));
+            QVERIFY2(m_shows(action.at(1).toLatin1()), qPrintable(where + QStringLiteral("another look shows")));
+        else if (actions.contains(action))
+            actions.value(action)();
         else
-            actions.value(action, [&action] { QFAIL(qPrintable(QStringLiteral("unknown action ") + action)); })();
+            QFAIL(qPrintable(where + QStringLiteral("unknown action")));
     }
     QCOMPARE(m_seen.join(QLatin1Char(' ')), emitted);
 }

@@ -1,4 +1,3 @@
-#include "common/qcommonutils.h"
 #include "morvaynetest.h"
 #include "toolkit/bgiconbutton.h"
 #include "toolkit/labelbutton.h"
@@ -6,6 +5,7 @@
 #include "toolkit/skinhelper.h"
 #include "toolkit/spritecells.h"
 #include "toolkit/toolkitresources.h"
+#include "toolkit/windowutils.h"
 
 #include <QLabel>
 #include <QScopeGuard>
@@ -30,7 +30,7 @@ void TestMyQMessageBox::initTestCase()
 {
     MyQtCustom::ToolkitResources::init();
     m_main.setGeometry(100, 80, 1140, 672);
-    MyQtCustom::QCommonUtils::RegisterMainWindow(
+    MyQtCustom::WindowUtils::RegisterMainWindow(
         &m_main, QStringLiteral("Quillfen"), QStringLiteral("Morvayne"), QStringLiteral("5.9.71"));
 }
 

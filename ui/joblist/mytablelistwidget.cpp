@@ -4,8 +4,12 @@
 #include "toolkit/skinhelper.h"
 #include "ui/joblist/mytableitemwidget.h"
 
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QVarLengthArray>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +49,8 @@ MyTableListWidget::MyTableListWidget(QWidget* parent)
     m_scrollBar->setValue(0);
     m_scrollBar->hide();
     m_scrollBar->setStyleSheet(scrollBarSheet());
+    // The wheel over the bar scrolls as over the rows, not by the bar's own step.
+    m_scrollBar->installEventFilter(this);
 
     connect(m_scrollBar, &QScrollBar::sliderReleased, this, &MyTableListWidget::scrollBar_verticalReleased);
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, &MyTableListWidget::scrollBar_actionTriggered);
@@ -65,6 +71,11 @@ void MyTableListWidget::setBackgroundColor(const QColor& colour)
     m_scrollBar->setStyleSheet(scrollBarSheet());
 }
 
+int MyTableListWidget::viewTop() const
+{
+    return -m_canvas->y();
+}
+
 // Viewport and scroll bar for the list's current size.
 void MyTableListWidget::placeFrame()
 {
@@ -74,68 +85,109 @@ void MyTableListWidget::placeFrame()
     m_scrollBar->raise();
 }
 
+// The bar mirrors the view; its own signals stay quiet so that this is not
+// taken for the user moving it.
+void MyTableListWidget::showScrollBar(int total, int top)
+{
+    const int viewHeight = m_viewport->height();
+    const QSignalBlocker quiet(m_scrollBar);
+    m_scrollBar->setRange(0, qMax(0, total - viewHeight));
+    m_scrollBar->setPageStep(viewHeight);
+    m_scrollBar->setValue(top);
+    m_scrollBar->setVisible(total > viewHeight);
+}
+
 void MyTableListWidget::Layout()
 {
     QWriteLocker locker(&m_lock);
-    placeFrame();
-}
-
-void MyTableListWidget::updateScrollBar(int total)
-{
-    const int viewHeight = m_viewport->height();
-    m_scrollBar->setRange(0, total - viewHeight);
-    m_scrollBar->setPageStep(viewHeight);
-    // Shown only when the records fill more than two views.
-    m_scrollBar->setVisible(total > 2 * viewHeight);
+    layoutAt(viewTop());
 }
 
 void MyTableListWidget::updateLayout(int)
 {
     QWriteLocker locker(&m_lock);
+    layoutAt(viewTop());
+}
+
+void MyTableListWidget::layoutAt(int top)
+{
     placeFrame();
+    const int h = qMax(1, m_nItemHeight);
+    const int count = m_privateDatas.size();
+    const int viewHeight = m_viewport->height();
+    const int total = qMax(count * h, viewHeight);
+    top = qBound(0, top, total - viewHeight);
+    m_canvas->setGeometry(0, -top, width(), total);
+    showScrollBar(total, top);
     if (m_itemWidgets.isEmpty())
         return;
 
-    const int first = qMax(0, m_itemWidgets.first()->m_nRowIndex);
-    const int top = first * m_nItemHeight;
-    const int viewHeight = m_viewport->height();
-    const int count = m_privateDatas.size();
-    const int total = qMax(count * m_nItemHeight, viewHeight);
+    // The pool keeps its rows while they cover the view; otherwise it starts
+    // three rows above the view, as scrolling leaves it.
+    const int poolSize = m_itemWidgets.size();
+    const int firstVisible = top / h;
+    const int lastVisible = qMin(count, (top + viewHeight + h - 1) / h) - 1;
+    int first = qMax(0, m_itemWidgets.first()->m_nRowIndex);
+    if (first > firstVisible || first + poolSize <= lastVisible)
+        first = qBound(0, firstVisible - 3, qMax(0, count - poolSize));
 
-    m_canvas->setGeometry(0, -top, width(), total);
-    updateScrollBar(total);
-    m_scrollBar->setValue(top);
-
-    for (int k = 0; k < m_itemWidgets.size(); ++k) {
+    // Pool position k shows row first + k. Rows still bound to their record
+    // keep it (and are not filled again); the others take the free places.
+    const auto keeps = [&](const MyTableItemWidget* item, int k) {
         const int row = first + k;
-        if (row >= count)
-            break;
+        return item->isBound() && item->m_nRowIndex == row && row < count
+            && m_privateDatas.at(row) == item->m_pPrivateData;
+    };
+    bool inPlace = true;
+    for (int k = 0; k < poolSize && inPlace; ++k)
+        inPlace = keeps(m_itemWidgets.at(k), k) || (!m_itemWidgets.at(k)->isBound() && first + k >= count);
+    if (!inPlace) {
+        QVarLengthArray<MyTableItemWidget*, 32> placed(poolSize);
+        std::fill(placed.begin(), placed.end(), nullptr);
+        QVarLengthArray<MyTableItemWidget*, 32> spare;
+        for (MyTableItemWidget* item : qAsConst(m_itemWidgets)) {
+            const int k = item->m_nRowIndex - first;
+            if (k >= 0 && k < poolSize && !placed[k] && keeps(item, k))
+                placed[k] = item;
+            else
+                spare.append(item);
+        }
+        int next = 0;
+        for (int k = 0; k < poolSize; ++k) {
+            if (!placed[k]) {
+                placed[k] = spare[next++];
+                unbind(placed[k]);
+            }
+            m_itemWidgets[k] = placed[k];
+        }
+    }
+
+    for (int k = 0; k < poolSize; ++k) {
         MyTableItemWidget* item = m_itemWidgets.at(k);
-        item->move(item->x(), top + k * m_nItemHeight);
+        const int row = first + k;
+        if (row >= count) {
+            unbind(item);
+            item->hide();
+            continue;
+        }
+        item->move(item->x(), row * h);
         item->show();
         if (!item->isBound()) {
             item->m_nRowIndex = row;
             item->m_pPrivateData = m_privateDatas.at(row);
-            item->show();
             emit loadDataSingal(item);
         }
-    }
-    for (MyTableItemWidget* item : qAsConst(m_itemWidgets)) {
-        if (!item->isBound())
-            item->hide();
     }
 }
 
 void MyTableListWidget::updateGotoLayout(int row)
 {
-    {
-        QWriteLocker locker(&m_lock);
-        for (MyTableItemWidget* item : qAsConst(m_itemWidgets))
-            unbind(item);
-        if (!m_itemWidgets.isEmpty())
-            m_itemWidgets.first()->m_nRowIndex = row;
-    }
-    updateLayout();
+    QWriteLocker locker(&m_lock);
+    for (MyTableItemWidget* item : qAsConst(m_itemWidgets))
+        unbind(item);
+    if (!m_itemWidgets.isEmpty())
+        m_itemWidgets.first()->m_nRowIndex = row;
+    layoutAt(row * m_nItemHeight);
 }
 
 void MyTableListWidget::updateMoveLayout(int delta, bool emitLoad)
@@ -143,24 +195,18 @@ void MyTableListWidget::updateMoveLayout(int delta, bool emitLoad)
     // A step that would have to wait for another operation is dropped.
     if (!m_lock.tryLockForWrite())
         return;
+    const auto unlock = qScopeGuard([this] { m_lock.unlock(); });
 
     const int count = m_privateDatas.size();
-    const int h = m_nItemHeight;
+    const int h = qMax(1, m_nItemHeight);
     const int total = count * h;
     const int viewHeight = m_viewport->height();
-    if (total <= viewHeight || m_itemWidgets.isEmpty()) {
-        m_lock.unlock();
+    if (total <= viewHeight || m_itemWidgets.isEmpty())
         return;
-    }
 
     const int newY = qBound(viewHeight - total, m_canvas->y() + delta, 0);
     m_canvas->setGeometry(0, newY, width(), total);
-    m_scrollBar->setRange(0, total - viewHeight);
-    m_scrollBar->setPageStep(viewHeight);
-    // Also at the very top, so that the bar never stays behind the content.
-    if (m_scrollBar->value() != -newY)
-        m_scrollBar->setValue(-newY);
-    m_scrollBar->setVisible(total > 2 * viewHeight);
+    showScrollBar(total, -newY);
 
     const int poolSize = m_itemWidgets.size();
     const int steps = qAbs(delta) / h;
@@ -193,7 +239,6 @@ void MyTableListWidget::updateMoveLayout(int delta, bool emitLoad)
                 emit loadDataSingal(last);
         }
     }
-    m_lock.unlock();
 }
 
 void MyTableListWidget::wheelEvent(QWheelEvent* event)
@@ -206,33 +251,51 @@ void MyTableListWidget::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
+void MyTableListWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A resize from inside an operation (a handler of loadDataSingal) waits
+    // for the caller's next layout rather than for the lock.
+    if (!m_lock.tryLockForWrite())
+        return;
+    const auto unlock = qScopeGuard([this] { m_lock.unlock(); });
+    layoutAt(viewTop());
+}
+
+bool MyTableListWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_scrollBar && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Moves the view to where the user put the bar. Large jumps rebind the pool
+// around the new place instead of recycling through every row in between.
+void MyTableListWidget::scrollTo(int top)
+{
+    if (!m_lock.tryLockForWrite())
+        return;
+    const auto unlock = qScopeGuard([this] { m_lock.unlock(); });
+    if (top != viewTop())
+        layoutAt(top);
+}
+
 void MyTableListWidget::scrollBar_verticalReleased()
 {
-    if (!m_scrollBar->isVisible())
-        return;
-    const int value = m_scrollBar->value();
-    const int max = m_scrollBar->maximum();
-    const int y = m_canvas->y();
-    if (y + value != 0) {
-        updateMoveLayout(-(y + value), false);
-        // At the end, let the pool catch up with the last records.
-        if (value >= max)
-            updateMoveLayout(-(m_itemWidgets.size() * m_nItemHeight), false);
-    }
-    for (MyTableItemWidget* item : qAsConst(m_itemWidgets)) {
-        if (item->isBound() && item->isVisible())
-            emit loadDataSingal(item);
-    }
+    // Catches up with a move dropped while the list was busy.
+    scrollTo(m_scrollBar->value());
 }
 
 void MyTableListWidget::scrollBar_actionTriggered(int)
 {
-    // Clicking the track only moves the bar; rows follow on release.
+    // A track click or a key changes the value; the view follows that change.
 }
 
-void MyTableListWidget::scrollBar_valueChange(int)
+void MyTableListWidget::scrollBar_valueChange(int value)
 {
-    // Dragging moves the rows only when the handle is released.
+    scrollTo(value);
 }
 
 void MyTableListWidget::addPrivateData(void* data)
@@ -270,23 +333,20 @@ void MyTableListWidget::deletePrivateData(void* data)
             m_itemWidgets.at(i)->hide();
         }
     }
-    const int value = m_scrollBar->value();
     updateLayout();
-    m_scrollBar->setValue(value);
 }
 
 void MyTableListWidget::clear()
 {
-    {
-        QWriteLocker locker(&m_lock);
-        m_privateDatas.clear();
-        for (MyTableItemWidget* item : qAsConst(m_itemWidgets)) {
-            item->hide();
-            unbind(item);
-            item->ResetItem(false);
-        }
+    QWriteLocker locker(&m_lock);
+    m_privateDatas.clear();
+    for (MyTableItemWidget* item : qAsConst(m_itemWidgets)) {
+        item->hide();
+        unbind(item);
+        item->ResetItem(false);
     }
-    m_scrollBar->hide();
+    // Records added later start at the top.
+    layoutAt(0);
 }
 
 void MyTableListWidget::flushTableItems()

@@ -12,6 +12,10 @@ class QScrollBar;
 // children of canvas() and adds once. While scrolling, rows that leave the
 // view move to the other end of the pool and are bound to the records coming
 // into view; every binding is announced with loadDataSingal.
+//
+// The view stays where it is (clamped to the records) across adds, deletes
+// and resizes, and the scroll bar, shown whenever the records do not fit,
+// always equals it: moving the bar moves the view.
 class MyTableListWidget : public QWidget
 {
     Q_OBJECT
@@ -23,6 +27,7 @@ public:
 
     void addMyTableItemWidget(MyTableItemWidget* item);
     void setBackgroundColor(const QColor& colour);
+    // The list also lays itself out when resized; both are the full layout.
     void Layout();
 
     void addPrivateData(void* data);
@@ -58,10 +63,17 @@ protected slots:
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int viewTop() const;
     void placeFrame();
-    void updateScrollBar(int total);
+    void showScrollBar(int total, int top);
+    // The full layout with the lock held: the view's top at `top` (clamped
+    // to the records), the pool bound to the rows around it.
+    void layoutAt(int top);
+    void scrollTo(int top);
 
     QList<MyTableItemWidget*> m_itemWidgets;
     QWidget* m_viewport = nullptr;
