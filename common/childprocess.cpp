@@ -77,13 +77,16 @@ void ChildProcess::setProcessEnvironment(const QProcessEnvironment& env)
 
 void ChildProcess::start(const QString& program, const QStringList& arguments)
 {
-    if (isRunning())
+    if (isRunning()) {
+        m_bEnded = true; // replaced: that run reports nothing more
         stop(RestartWaitMs);
+    }
     ++m_nRun;
     m_bEnded = false;
     m_bStopping = false;
     m_process->setWorkingDirectory(m_workingDirectory);
-    m_process->setProcessEnvironment(m_environment);
+    if (!m_environment.isEmpty())
+        m_process->setProcessEnvironment(m_environment);
     m_process->start(program, arguments, QIODevice::ReadWrite);
 }
 

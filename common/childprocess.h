@@ -31,7 +31,8 @@ public:
     void setWorkingDirectory(const QString& dir);
     void setProcessEnvironment(const QProcessEnvironment& env);
 
-    // A child still running from an earlier start is stopped first.
+    // A child still running from an earlier start is ended first, and that
+    // run reports nothing more.
     void start(const QString& program, const QStringList& arguments);
     bool isRunning() const;
     qint64 processId() const;
@@ -59,7 +60,7 @@ private:
 
     QProcess* m_process = nullptr;
     QString m_workingDirectory;
-    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment m_environment; // empty: the parent's
     quint64 m_nRun = 0;       // counts starts, so that a late notice finds its own run
     bool m_bEnded = true;     // this run's finished() went out
     bool m_bStopping = false; // this run is being stopped

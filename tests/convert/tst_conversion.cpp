@@ -115,7 +115,7 @@ case $(cat "$dir/mode") in
 exit1) printf 'data' > "$last"; printf '[mp4 @ 0x55d0c1a2b3c0] Could not find tag for codec\n'; exit 1 ;;
 phrase-first) printf 'Conversion failed!\n'; sleep 0.2; printf 'data' > "$last" ;;
 phrase-split) printf 'video:1kB audio:1kB\nConversion fa'; sleep 0.3; printf 'iled!\n'; printf 'data' > "$last" ;;
-empty) printf 'Output #0, mp4, to here:\n'; : > "$last" ;;
+empty) : > "$last" ;;
 crash) printf 'data' > "$last"; kill -SEGV $$ ;;
 hw-fails) case "$*" in *_nvenc*|*_amf*|*_qsv*|*_mf*) echo "Unknown encoder"; exit 1 ;; esac; printf 'data' > "$last" ;;
 hang) printf 'partial' > "$last"; echo "frame=1 time=00:00:01.00 bitrate=1"; exec sleep 30 ;;
@@ -549,6 +549,14 @@ void TestConversion::stopAndDelete()
     QVERIFY2(QFileInfo(job->m_outputPath).fileName() == QLatin1String("a (0).mp4"), "restart: beside the partial file");
     pid = static_cast<pid_t>(job->findChild<QProcess*>()->processId());
     QVERIFY2(subtitleCopies() == 1, "restart: the subtitle copy is there");
+
+    job->startConvert();
+    QVERIFY2(progress.wait(5000), "start over a running job: ffmpeg runs again");
+    QVERIFY2(::kill(pid, 0) != 0, "start over a running job: the earlier ffmpeg is gone");
+    QVERIFY2(finished.count() == 1 && calls().size() == 3 && job->m_nEncoderAttempt == 0,
+        "start over a running job: the earlier run is not judged");
+    QVERIFY2(QFileInfo(job->m_outputPath).fileName() == QLatin1String("a (1).mp4"), "start over a running job: new name");
+    pid = static_cast<pid_t>(job->findChild<QProcess*>()->processId());
     job.reset();
     QVERIFY2(::kill(pid, 0) != 0, "delete: ffmpeg is gone");
     QVERIFY2(subtitleCopies() == 0, "delete: the subtitle copy is gone");
