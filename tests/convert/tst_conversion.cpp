@@ -277,7 +277,6 @@ VideoItemData* TestConversion::makeJob(const QString& format, const QString& edi
     set("acodec", m->audioCodec);
     set("audio", m->externalAudioPath);
     set("rot", m->rotation);
-    set("turned", m->displayRotation);
     set("hflip", m->flipH);
     set("vflip", m->flipV);
     set("video", m->hasVideo);
@@ -332,10 +331,6 @@ void TestConversion::argumentList_data()
         "-i /in/x.webm -c:v copy -bsf:v h264_mp4toannexb -tag:v H264 {aac} {avi} x.avi");
     row("h264 with B-frames, or not known to be without, is encoded for avi", "avi", "src=/in/x.mkv",
         "-i /in/x.mkv {enc} -bf 0 -filter_complex {play} -c:a copy {avi} x.avi");
-    // Only MP4 and MOV carry a display rotation.
-    row("turned source copies into mov", "mov", "turned=90", "-i /in/a.mov -c:v copy -c:a copy a.mov");
-    row("turned source is encoded upright for mkv", "mkv", "turned=180",
-        "-i /in/a.mov {enc} -filter_complex {play} -c:a copy a.mkv");
 
     row("crop, rotation, mirrors in order", "mp4", "crop=2,0,1918,1080 rot=180 hflip=1 vflip=1",
         "-i /in/a.mov {enc} -filter_complex crop=1918:1080:2:0,transpose=2,transpose=2,hflip,vflip,{play} -c:a copy "
@@ -347,9 +342,7 @@ void TestConversion::argumentList_data()
         "-i /in/a.mov -t 62.500 -i /in/m.m4a -c:v copy -map 0:v:0 -map 1:a:0 {aac} a.mp4");
     row("audio-only source is mp3 whatever the page shows", "mp4", "src=/in/song.mp3 video=0 acodec=mp3",
         "-i /in/song.mp3 -vn -c:a copy song.mp3");
-    // An MP3 holds one audio stream.
-    row("mp3 keeps the source's own audio over an added track", "mp3", "audio=/in/m.m4a",
-        "-i /in/a.mov -vn {mp3} a.mp3");
+    // An MP3 holds one audio stream: the added track only in place of the source's.
     row("mp3 of a silent source takes the added track", "mp3", "audio=/in/m.m4a silent",
         "-i /in/a.mov -t 100.000 -i /in/m.m4a -vn -map 1:a:0 {mp3} a.mp3");
 
