@@ -270,11 +270,12 @@ void VideoItemData::ffmpegProcess_Finished(int exitCode)
             m_sizeText = QCommonUtils::GetFileSizeString(output.size());
             m_nState = Completed;
         } else {
-            const QString reason = runFailure(exitCode, outcome);
+            const QString reason = runFailure(exitCode, outcome, output.exists() && output.size() > 0);
             if (!m_outputPath.isEmpty() && QFileInfo::exists(m_outputPath))
                 QFile::remove(m_outputPath);
             OutputPathRegistry::release(this);
-            if (m_nEncoderAttempt < LastEncoderAttempt) {
+            // No other encoder helps an ffmpeg that cannot be started.
+            if (m_nEncoderAttempt < LastEncoderAttempt && outcome != ChildProcess::FailedToStart) {
                 ++m_nEncoderAttempt;
                 startConvert();
                 return;
@@ -290,7 +291,7 @@ void VideoItemData::ffmpegProcess_Finished(int exitCode)
     m_nEncoderAttempt = 0;
 }
 
-QString VideoItemData::runFailure(int exitCode, ChildProcess::Outcome outcome) const
+QString VideoItemData::runFailure(int exitCode, ChildProcess::Outcome outcome, bool wroteOutput) const
 {
     if (outcome == ChildProcess::FailedToStart)
         return tr("Could not start ffmpeg: %1").arg(QDir::toNativeSeparators(PathServices::getFFmpegPath()));
@@ -304,7 +305,7 @@ QString VideoItemData::runFailure(int exitCode, ChildProcess::Outcome outcome) c
         return lines.join(QLatin1Char('\n'));
     if (exitCode != 0)
         return tr("ffmpeg ended with exit status %1.").arg(exitCode);
-    return tr("ffmpeg wrote no output.");
+    return wroteOutput ? tr("ffmpeg reported an error.") : tr("ffmpeg wrote no output.");
 }
 
 CommandLineBuilder VideoItemData::commandLine() const

@@ -82,7 +82,7 @@ private:
     bool addSubtitleCopy(CommandLineBuilder& builder);
     void failAtOnce();
     void collectErrorLines(const QString& text, bool flush);
-    QString runFailure(int exitCode, ChildProcess::Outcome outcome) const;
+    QString runFailure(int exitCode, ChildProcess::Outcome outcome, bool wroteOutput) const;
 
     ChildProcess* m_process = nullptr;
     qint64 m_nProgressTotal = -1;
