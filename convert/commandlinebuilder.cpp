@@ -56,14 +56,14 @@ void CommandLineBuilder::setEncoderAttempt(int attempt)
     m_nEncoderAttempt = attempt;
 }
 
-void CommandLineBuilder::setFilterChain(const QString& chain)
-{
-    m_filterChain = chain;
-}
-
 void CommandLineBuilder::setVideoLength(qint64 length)
 {
     m_nVideoLength = length;
+}
+
+void CommandLineBuilder::setReorderDelay(int frames)
+{
+    m_nReorderDelay = frames;
 }
 
 QStringList CommandLineBuilder::inputArgs() const
@@ -71,7 +71,7 @@ QStringList CommandLineBuilder::inputArgs() const
     const QStringList trim = trimArgs();
     QStringList args = trim;
     args << QStringLiteral("-i") << m_sourcePath;
-    if (!m_info.externalAudioPath.isEmpty()) {
+    if (takesAddedAudio()) {
         args << trim;
         // A trim cuts the added track to the kept range; without one it is
         // cut where the video ends, so that a longer track cannot run on.
@@ -104,10 +104,19 @@ void CommandLineBuilder::addVideoArgs(QStringList& args)
     }
     if (!filtered && m_srtPath.isEmpty() && canCopyVideo()) {
         args << QStringLiteral("-c:v") << QStringLiteral("copy");
+        // AVI holds H.264 as a start-code stream, under the tag players know.
+        if (isAvi() && isH264()) {
+            args << QStringLiteral("-bsf:v") << QStringLiteral("h264_mp4toannexb") << QStringLiteral("-tag:v")
+                 << QStringLiteral("H264");
+        }
         return;
     }
     args << QStringLiteral("-c:v") << videoEncoder(m_nEncoderAttempt, m_info.width, m_info.height)
          << QStringLiteral("-b:v") << QString::number(videoBitrate(m_info));
+    // AVI keeps no presentation times: players would show every picture late
+    // by the encoder's reordering delay.
+    if (isAvi())
+        args << QStringLiteral("-bf") << QStringLiteral("0");
     appendFilter(QLatin1String(PlayableFilter));
 }
 
@@ -152,7 +161,7 @@ void CommandLineBuilder::appendFilter(const QString& text)
 
 void CommandLineBuilder::addAudioArgs(QStringList& args)
 {
-    const bool added = !m_info.externalAudioPath.isEmpty();
+    const bool added = takesAddedAudio();
     // An MP3 holds exactly one audio stream, and its row offers no audio
     // tools: removing the source's audio alone would leave nothing.
     const bool removed = m_info.removeOriginalAudio && !isMp3();
@@ -176,7 +185,7 @@ void CommandLineBuilder::addAudioArgs(QStringList& args)
 // choice would take any input's subtitle or audio.
 QStringList CommandLineBuilder::streamMaps() const
 {
-    const bool added = !m_info.externalAudioPath.isEmpty();
+    const bool added = takesAddedAudio();
     const QString map = QStringLiteral("-map");
     if (isMp3())
         return added ? QStringList{map, QStringLiteral("1:a:0")} : QStringList();
@@ -195,9 +204,15 @@ QStringList CommandLineBuilder::streamMaps() const
     return maps;
 }
 
-QStringList CommandLineBuilder::outputArgs(const QString& outputPath)
+QStringList CommandLineBuilder::outputArgs(const QString& outputPath) const
 {
-    return {QStringLiteral("-threads"), QStringLiteral("1"), QStringLiteral("-y"), outputPath};
+    QStringList args;
+    // The audio encoder's priming starts before 0. Shifting every stream to
+    // cover it moves AVI's pictures, timed by whole frames, by up to a frame
+    // more than the sound.
+    if (isAvi())
+        args << QStringLiteral("-avoid_negative_ts") << QStringLiteral("disabled");
+    return args << QStringLiteral("-threads") << QStringLiteral("1") << QStringLiteral("-y") << outputPath;
 }
 
 QString CommandLineBuilder::outputBaseName(const QString& sourcePath)
@@ -305,6 +320,18 @@ QString CommandLineBuilder::rotationFilter(int degrees)
     return QLatin1String("rotate=PI*") + QString::number(static_cast<double>(turns), 'g', 6);
 }
 
+int CommandLineBuilder::reorderDelay(const ProbeInfo& probe)
+{
+    for (const ProbeStream& stream : probe.streams) {
+        if (stream.codec_type != QLatin1String("video") || stream.disposition.attached_pic == QLatin1String("1"))
+            continue;
+        bool ok = false;
+        const int frames = stream.has_b_frames.toInt(&ok);
+        return ok && frames >= 0 ? frames : -1;
+    }
+    return -1;
+}
+
 qint64 CommandLineBuilder::videoLength(const ProbeInfo& probe)
 {
     for (const ProbeStream& stream : probe.streams) {
@@ -334,6 +361,25 @@ bool CommandLineBuilder::isMp3() const
     return sameText(m_format, "mp3");
 }
 
+bool CommandLineBuilder::isAvi() const
+{
+    return sameText(m_format, "avi");
+}
+
+bool CommandLineBuilder::isH264() const
+{
+    return sameText(m_info.videoCodec, "h264");
+}
+
+// An MP3 holds one audio stream: the source's own, unless the user removed
+// it or there is none, and only then the added track.
+bool CommandLineBuilder::takesAddedAudio() const
+{
+    if (m_info.externalAudioPath.isEmpty())
+        return false;
+    return !isMp3() || m_info.removeOriginalAudio || m_info.hasAudio == 0;
+}
+
 // A copy starts at the keyframe before the cut, for every copied stream;
 // Matroska and AVI have no edit list to hide that lead-in.
 bool CommandLineBuilder::copyShowsLeadIn() const
@@ -345,8 +391,14 @@ bool CommandLineBuilder::canCopyVideo() const
 {
     if (copyShowsLeadIn())
         return false;
-    return m_format.toLower() == sourceSuffix() || m_format == QLatin1String("mkv")
-        || m_info.videoCodec.toLower() == QLatin1String("h264");
+    // ffmpeg stores a display rotation in MP4 and MOV only; a copy into
+    // anything else would lie on its side. An encode turns the picture upright.
+    if (m_info.displayRotation % 360 != 0 && !sameText(m_format, "mp4") && !sameText(m_format, "mov"))
+        return false;
+    // AVI keeps no presentation times, so reordered pictures would show late.
+    if (isAvi() && isH264() && m_nReorderDelay != 0)
+        return false;
+    return m_format.toLower() == sourceSuffix() || m_format == QLatin1String("mkv") || isH264();
 }
 
 bool CommandLineBuilder::canCopyAudio() const

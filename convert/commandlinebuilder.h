@@ -10,8 +10,8 @@ class ProbeInfo;
 
 // The rules that turn one job into ffmpeg arguments: output naming, stream
 // copy, encoders by attempt, video filters, subtitle and audio options. It
-// reads no files and starts nothing; the job calls its steps in order and
-// keeps the filter chain between them.
+// reads no files and starts nothing; the job builds one per run and calls
+// its steps in order, the filter chain growing between them.
 class CommandLineBuilder
 {
 public:
@@ -19,10 +19,12 @@ public:
 
     void setSubtitle(const QString& srtPath, bool soft);
     void setEncoderAttempt(int attempt);
-    void setFilterChain(const QString& chain);
     QString filterChain() const { return m_filterChain; }
     // Microseconds of the source's video; 0 when unknown.
     void setVideoLength(qint64 length);
+    // Pictures the source's video decoder holds back for reordering (its
+    // B-frames); -1 when unknown.
+    void setReorderDelay(int frames);
 
     // "-ss"/"-to" when trimmed, the source, then the added audio file.
     QStringList inputArgs() const;
@@ -32,7 +34,7 @@ public:
     void appendFilter(const QString& text);
     void addAudioArgs(QStringList& args);
     // Everything after the audio options.
-    static QStringList outputArgs(const QString& outputPath);
+    QStringList outputArgs(const QString& outputPath) const;
 
     // The source's file name without any ".<extension>".
     static QString outputBaseName(const QString& sourcePath);
@@ -61,11 +63,16 @@ public:
     // The length of the first video stream ffprobe reported, else of the
     // file; 0 without a video stream or when neither is known.
     static qint64 videoLength(const ProbeInfo& probe);
+    // ffprobe's "has_b_frames" of the first video stream; -1 when unknown.
+    static int reorderDelay(const ProbeInfo& probe);
 
 private:
     bool hasSubtitle() const;
     bool burnsSubtitle() const;
     bool isMp3() const;
+    bool isAvi() const;
+    bool isH264() const;
+    bool takesAddedAudio() const;
     bool copyShowsLeadIn() const;
     bool canCopyVideo() const;
     bool canCopyAudio() const;
@@ -82,4 +89,5 @@ private:
     int m_nEncoderAttempt = 0;
     QString m_filterChain;
     qint64 m_nVideoLength = 0;
+    int m_nReorderDelay = -1;
 };

@@ -1,53 +1,28 @@
 #include "convert/outputpathregistry.h"
 
-#include <QDir>
-#include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include "convert/ownerregistry.h"
 
 namespace {
 
-QMutex g_mutex;
-
-QHash<const void*, QString>& held()
+OwnerRegistry& paths()
 {
-    static QHash<const void*, QString> h;
-    return h;
-}
-
-QString key(const QString& path)
-{
-    return QDir::cleanPath(path);
+    static OwnerRegistry registry(Qt::CaseInsensitive);
+    return registry;
 }
 
 } // namespace
 
-bool OutputPathRegistry::isHeld(const QString& path)
+bool OutputPathRegistry::claim(const QString& path, const void* owner)
 {
-    const QString k = key(path);
-    QMutexLocker lock(&g_mutex);
-    const QHash<const void*, QString>& h = held();
-    for (auto it = h.cbegin(); it != h.cend(); ++it) {
-        if (it.value() == k)
-            return true;
-    }
-    return false;
-}
-
-void OutputPathRegistry::hold(const QString& path, const void* owner)
-{
-    QMutexLocker lock(&g_mutex);
-    held().insert(owner, key(path));
+    return paths().hold(owner, path, [](int others) { return others == 0; });
 }
 
 void OutputPathRegistry::release(const void* owner)
 {
-    QMutexLocker lock(&g_mutex);
-    held().remove(owner);
+    paths().release(owner);
 }
 
 int OutputPathRegistry::heldCount()
 {
-    QMutexLocker lock(&g_mutex);
-    return held().size();
+    return paths().size();
 }

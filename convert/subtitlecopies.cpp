@@ -1,83 +1,62 @@
 #include "convert/subtitlecopies.h"
 
+#include "convert/ownerregistry.h"
 #include "convert/subtitletrim.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include <QSaveFile>
 
 namespace {
 
-QMutex g_mutex;
-
-QHash<const void*, QString>& copies()
+OwnerRegistry& copies()
 {
-    static QHash<const void*, QString> h;
-    return h;
+    static OwnerRegistry registry(Qt::CaseSensitive, [](const QString& copy) { QFile::remove(copy); });
+    return registry;
 }
 
-int countUsers(const QString& copy)
+SubtitleCopies::Result makeCopy(const QString& source, const QString& copy, qint64 from, qint64 to, QString* error)
 {
-    int n = 0;
-    for (const QString& c : qAsConst(copies())) {
-        if (c == copy)
-            ++n;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return SubtitleCopies::CannotRead;
     }
-    return n;
-}
-
-// Caller holds the mutex.
-void releaseLocked(const void* owner)
-{
-    const auto it = copies().find(owner);
-    if (it == copies().end())
-        return;
-    const QString copy = it.value();
-    copies().erase(it);
-    if (countUsers(copy) == 0)
-        QFile::remove(copy);
-}
-
-void makeCopy(const QString& source, const QString& copy, qint64 from, qint64 to)
-{
-    QFile::remove(copy);
+    QByteArray bytes = in.readAll();
     if (to > from) {
-        QFile in(source);
-        if (in.open(QIODevice::ReadOnly)) {
-            int cues = 0;
-            const QByteArray kept = SubtitleTrim::cut(in.readAll(), from, to, &cues);
-            // Text without a single SRT cue is not ours to rewrite: pass it on.
-            if (cues > 0) {
-                QFile out(copy);
-                if (out.open(QIODevice::WriteOnly))
-                    out.write(kept);
-                return;
-            }
-        }
+        int cues = 0;
+        const QByteArray kept = SubtitleTrim::cut(bytes, from, to, &cues);
+        // Text without a single SRT cue is not ours to rewrite: pass it on.
+        if (cues > 0)
+            bytes = kept;
     }
-    QFile::copy(source, copy);
+    if (bytes.isEmpty())
+        return SubtitleCopies::NoCues;
+    QSaveFile out(copy);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        *error = out.errorString();
+        return SubtitleCopies::CannotWrite;
+    }
+    return SubtitleCopies::Ready;
 }
 
 } // namespace
 
-bool SubtitleCopies::acquire(const QString& source, const QString& copy, const void* owner, qint64 from, qint64 to)
+SubtitleCopies::Result SubtitleCopies::acquire(
+    const QString& source, const QString& copy, const void* owner, qint64 from, qint64 to, QString* error)
 {
-    const QString path = QDir::cleanPath(copy);
-    QMutexLocker lock(&g_mutex);
-    releaseLocked(owner);
-    if (countUsers(path) == 0)
-        makeCopy(source, path, from, to);
-    copies().insert(owner, path);
-    // A missing copy is left for ffmpeg to fail on, as a failed run.
-    const QFileInfo made(path);
-    return !made.exists() || made.size() > 0;
+    Result result = Ready;
+    QString why;
+    copies().hold(owner, copy, [&](int others) {
+        if (others == 0)
+            result = makeCopy(source, copy, from, to, &why);
+        return result == Ready;
+    });
+    if (error)
+        *error = why;
+    return result;
 }
 
 void SubtitleCopies::release(const void* owner)
 {
-    QMutexLocker lock(&g_mutex);
-    releaseLocked(owner);
+    copies().release(owner);
 }

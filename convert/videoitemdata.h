@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/childprocess.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QReadWriteLock>
@@ -10,7 +12,6 @@ class CommandLineBuilder;
 class MediaInfo;
 class OutputProfile;
 class ProbeInfo;
-class QProcess;
 
 // One conversion job: a source file with its records, subtitle, output format
 // and state. It runs ffmpeg for the job, follows its progress, judges each run
@@ -33,15 +34,20 @@ public:
     void startConvert();
     void stopConvert();
 
-    // The steps of a run's argument list, in the order buildArguments calls them.
+    // Why the job failed, in a few short lines for the user: ffmpeg's last
+    // error lines or a reason of our own. Empty unless the job failed.
+    QString failureReason() const;
+    // The argument list of the last run started; empty before the first.
+    QStringList lastArguments() const;
+
+    // Chooses the output file; empty when the output folder is not usable.
     void makeOutputPath();
-    void addSubtitleArgs(QStringList& args);
-    void addVideoArgs(QStringList& args);
-    bool buildVideoFilters();
-    void appendFilter(const QString& text);
-    void addAudioArgs(QStringList& args);
-    // Chooses the output file and returns the whole list for the next run.
+    // Chooses the output file and returns the whole list for the next run;
+    // empty, with the reason kept, when the run cannot go ahead.
     QStringList buildArguments();
+    // The list as one log line, arguments that a shell would split or
+    // unquote put in single quotes.
+    static QString logLine(const QStringList& args);
 
     // Set by the list and the row; read by both.
     int m_nEncoderAttempt = 0;
@@ -71,20 +77,23 @@ public slots:
     void ffmpegProcess_Finished(int exitCode);
 
 private:
-    void createProcess();
-    void retireProcess(int waitMs);
-    void startFailed(quint64 run);
-    void finishRun(bool exitedCleanly);
     CommandLineBuilder commandLine() const;
-    QString subtitleCopyPath() const;
-    void removeSubtitleCopy();
+    QString outputFolderProblem() const;
+    bool addSubtitleCopy(CommandLineBuilder& builder);
+    void failAtOnce();
+    void collectErrorLines(const QString& text, bool flush);
+    QString runFailure(int exitCode, ChildProcess::Outcome outcome, bool wroteOutput) const;
 
-    QProcess* m_process = nullptr;
+    ChildProcess* m_process = nullptr;
     qint64 m_nProgressTotal = -1;
     QReadWriteLock m_lock{QReadWriteLock::Recursive};
     bool m_bStopped = false;
     bool m_bErrorSeen = false;
-    quint64 m_nRun = 0;            // counts starts, so that a deferred notice finds its own run
-    QString m_outputTail;          // end of the previous chunk: a phrase may straddle two reads
-    bool m_bNoCuesInRange = false; // this run's trim keeps none of the subtitle's cues
+    quint64 m_nRun = 0;      // counts starts, so that a deferred end finds its own run
+    QString m_outputTail;    // end of the previous chunk: a phrase may straddle two reads
+    QString m_partLine;      // the output's unfinished last line
+    QStringList m_errorLines; // this run's last lines that tell of an error
+    ChildProcess::Outcome m_runOutcome = ChildProcess::Exited;
+    QString m_failureReason;
+    QStringList m_lastArguments;
 };

@@ -68,10 +68,10 @@ void FFmpegBannerParser::parse(MediaInfo* record, const QString& text)
         } else if (rotatableVideo && t.startsWith(QLatin1String("displaymatrix:"), Qt::CaseInsensitive)) {
             // ffmpeg turns such a picture upright before any filter sees it,
             // so crops and the preview work on the displayed size.
-            if (isQuarterTurn(t)) {
+            record->displayRotation = displayRotation(t);
+            if (record->displayRotation % 180 == 90)
                 std::swap(record->width, record->height);
-                rotatableVideo = false;
-            }
+            rotatableVideo = false;
         }
     }
 }
@@ -101,6 +101,7 @@ bool FFmpegBannerParser::readVideoLine(MediaInfo* record, const QString& t)
 
     record->videoStreamText = t;
     record->videoCodec = codec;
+    record->displayRotation = 0;
     bool haveSize = false;
     if (size.indexOf(QLatin1Char('x')) > 0) {
         const QStringList parts = size.split(QLatin1Char('x'));
@@ -138,16 +139,17 @@ void FFmpegBannerParser::readAudioLine(MediaInfo* record, const QString& t)
     record->hasAudio = 1;
 }
 
-bool FFmpegBannerParser::isQuarterTurn(const QString& t)
+int FFmpegBannerParser::displayRotation(const QString& t)
 {
     bool ok = false;
     const double degrees
         = QCommonUtils::TrimSubStr(t, QStringLiteral("rotation of"), QStringLiteral("degrees"), 0, nullptr)
               .toDouble(&ok);
     if (!ok || !std::isfinite(degrees))
-        return false;
-    const long long turned = std::llround(std::fmod(std::fabs(degrees), 360.0));
-    return turned == 90 || turned == 270;
+        return 0;
+    // ffmpeg prints the turn counter-clockwise.
+    const long long clockwise = std::llround(std::fmod(-degrees, 360.0));
+    return int((clockwise + 360) % 360);
 }
 
 void parseFFmpegBanner(MediaInfo* record, const QString& text)

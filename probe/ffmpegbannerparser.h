@@ -17,8 +17,8 @@ private:
     // True when the line carried a picture size.
     static bool readVideoLine(MediaInfo* record, const QString& t);
     static void readAudioLine(MediaInfo* record, const QString& t);
-    // True when a display rotation of a quarter turn was found.
-    static bool isQuarterTurn(const QString& t);
+    // The clockwise display rotation of a "displaymatrix:" line, 0 to 359.
+    static int displayRotation(const QString& t);
 };
 
 void parseFFmpegBanner(MediaInfo* record, const QString& text);

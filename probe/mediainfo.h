@@ -20,6 +20,9 @@ public:
     int width = 0;
     int height = 0;
     int videoBitrate = 0; // bits per second
+    // Degrees clockwise a player turns the stored picture; width and height
+    // above are already those of the turned picture.
+    int displayRotation = 0;
     QString videoCodec;
     QString videoStreamText;
     int hasAudio = 0;

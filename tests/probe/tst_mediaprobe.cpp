@@ -48,14 +48,15 @@ QString describe(const MediaInfo& m)
 {
     QString s;
     QTextStream(&s) << m.duration << ' ' << m.bitrate << " | " << m.hasVideo << ' ' << m.videoCodec << ' ' << m.width
-                    << 'x' << m.height << ' ' << m.videoBitrate << " | " << m.hasAudio << ' ' << m.audioCodec << ' '
+                    << 'x' << m.height << '@' << m.displayRotation << ' ' << m.videoBitrate << " | " << m.hasAudio << ' ' << m.audioCodec << ' '
                     << m.sampleRate << ' ' << m.channels << ' ' << m.audioBitrate;
     return s;
 }
 
 // What the banner should give, from ffprobe's report of the same file: whole
 // seconds of ffmpeg's hundredths, the last audio stream, the last video stream
-// unless a cover follows a real one, the upright size of a picture stored sideways.
+// unless a cover follows a real one, the upright size of a picture stored
+// sideways and its turn clockwise (ffprobe gives it counter-clockwise).
 MediaInfo expectedFrom(const QJsonObject& report)
 {
     const auto bits
@@ -74,7 +75,8 @@ MediaInfo expectedFrom(const QJsonObject& report)
             e.videoCodec = s[QLatin1String("codec_name")].toString();
             e.width = s[QLatin1String("width")].toInt();
             e.height = s[QLatin1String("height")].toInt();
-            if (std::abs(s[QLatin1String("side_data_list")][0][QLatin1String("rotation")].toInt()) % 180 == 90)
+            e.displayRotation = (360 - s[QLatin1String("side_data_list")][0][QLatin1String("rotation")].toInt()) % 360;
+            if (e.displayRotation % 180 == 90)
                 std::swap(e.width, e.height);
             e.videoBitrate = bits(s);
         } else if (type == QLatin1String("audio")) {
@@ -198,7 +200,7 @@ void TestMediaProbe::bannerLines_data()
     QTest::addColumn<QString>("expected");
     const QString video = QStringLiteral("  Stream #0:0: Video: h264, yuv420p, 1920x1080, 8000 kb/s, 30 fps\n");
     const QString cover = QStringLiteral("  Stream #0:1: Video: mjpeg, yuvj420p, 600x600, 90k tbr (attached pic)\n");
-    const QString upright = QStringLiteral("0 0 | 1 h264 1920x1080 8000000 | 0  0 0 0");
+    const QString upright = QStringLiteral("0 0 | 1 h264 1920x1080@0 8000000 | 0  0 0 0");
     const auto row = [](const char* name, const QString& text, const QString& expected) {
         QTest::newRow(name) << text << expected;
     };
@@ -207,16 +209,20 @@ void TestMediaProbe::bannerLines_data()
                        "    Stream #0:0(und): Video: h264 (High), yuv420p(tv, bt709), 1280x720 [SAR 1:1 DAR 16:9], "
                        "2081 kb/s, 29.97 fps, 29.97 tbr, 30k tbn, 59.94 tbc (default)\n"
                        "    Stream #0:1(und): Audio: aac (LC), 44100 Hz, stereo, fltp, 128 kb/s (default)"),
-        QStringLiteral("125000000 2215 | 1 h264 1280x720 2081000 | 1 aac 44100 2 128000"));
+        QStringLiteral("125000000 2215 | 1 h264 1280x720@0 2081000 | 1 aac 44100 2 128000"));
     row("the word output before the facts",
         QLatin1String("Input #0, mov, from '/Output/my_OUTPUT.mp4':\n  Metadata:\n    title : Output\n") + video,
         upright);
-    // Only a quarter turn of the video stream itself counts, and only once.
+    // Only the turn of the video stream itself counts, and only once.
     row("stored sideways",
         video
             + QLatin1String("      displaymatrix: rotation of -90.00 degrees\n"
                             "  Stream #0:1: Audio: aac, 48000 Hz, mono\n      displaymatrix: rotation of 90.00"),
-        QStringLiteral("0 0 | 1 h264 1080x1920 8000000 | 1 aac 48000 1 0"));
+        QStringLiteral("0 0 | 1 h264 1080x1920@90 8000000 | 1 aac 48000 1 0"));
+    row("upside down, then a later video without a turn",
+        video + QLatin1String("      displaymatrix: rotation of 180.00 degrees\n")
+            + QString(video).replace(QLatin1String("#0:0"), QLatin1String("#0:1")),
+        upright);
     row("turned cover after a real video",
         video + cover + QLatin1String("      displaymatrix: rotation of 90.00 degrees"), upright);
     row("real videos overwrite a cover and each other",
