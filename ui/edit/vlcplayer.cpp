@@ -110,8 +110,10 @@ bool VLCPlayer::initVlcData()
         // The preview must show the picture the conversion sees: no title
         // drawn over it.
         std::vector<const char*> args{"--no-video-title-show"};
-        if (!m_bAudioEnabled)
+        if (!m_bAudioEnabled) {
             args.push_back("--no-audio");
+            args.push_back("--aout=adummy");
+        }
         m_pInstance = libvlc_new(static_cast<int>(args.size()), args.data());
         m_bInstanceHasAudio = m_bAudioEnabled;
     }
