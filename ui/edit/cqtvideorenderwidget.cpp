@@ -280,8 +280,8 @@ int CQtVideoRenderWidget::hoverTest(const QPoint& pt)
         zone = near(py, y) ? TOPLEFT_CURSOR : near(py, y + h / 2) ? LEFT_CURSOR : near(py, y + h) ? BOTTOMLEFT_CURSOR : 0;
     } else if (near(px, x + w)) {
         zone = near(py, y) ? TOPRIGHT_CURSOR : near(py, y + h / 2) ? RIGHT_CURSOR : near(py, y + h) ? BOTTOMRIGHT_CURSOR : 0;
-    } else if (near(px, x + w / 2)) {
-        zone = near(py, y) ? TOP_CURSOR : near(py, y + h) ? BOTTOM_CURSOR : 0;
+    } else if (near(px, x + w / 2) && (near(py, y) || near(py, y + h))) {
+        zone = near(py, y) ? TOP_CURSOR : BOTTOM_CURSOR;
     } else if (px > x + 7 && px < x + w - 7 && py > y + 7 && py < y + h - 7) {
         const int cx = width() / 2;
         const int cy = height() / 2;

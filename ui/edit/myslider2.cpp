@@ -87,7 +87,8 @@ void MySlider2::setValue(qint64 value)
 
 void MySlider2::setPositionPixel(int px)
 {
-    const int x = qBound(0, px, travel());
+    // With an empty range every value is the start.
+    const int x = m_nMax > m_nMin ? qBound(0, px, travel()) : 0;
     placeHandle(x);
     m_nValue = EditMapping::valueFor(x, m_nMin, m_nMax, travel());
 }

@@ -162,7 +162,7 @@ void MyTrimSlider::setValue(qint64 t)
 
 void MyTrimSlider::setPositionPixel(int px, bool update)
 {
-    const int marker = qBound(grooveLeft(), px, grooveLeft() + grooveWidth());
+    const int marker = m_nMax > m_nMin ? qBound(grooveLeft(), px, grooveLeft() + grooveWidth()) : grooveLeft();
     placePosition(marker);
     if (update)
         m_nValue = timeAt(marker);
