@@ -77,10 +77,12 @@ void CQtVideoRenderWidget::setFrame(const unsigned char* data, int width, int he
             m_nFrameHeight = height;
             resized = true;
         }
-        if (data)
+        if (data) {
             std::memcpy(m_pFrame, data, bytes);
-        else
+            ++m_nFrames;
+        } else {
             std::memset(m_pFrame, 0, bytes);
+        }
     }
     if (resized)
         emit resize_signal();

@@ -59,6 +59,8 @@ public:
     QTransform sourceToSurface() const;
     QSize frameSize() const;
     int cursorZone() const { return m_Cursortype; }
+    // Pictures stored so far (black frames not counted).
+    int frameCount() const { return m_nFrames; }
 
 signals:
     void crop_changed_signal(int x, int y, int width, int height);
@@ -109,4 +111,5 @@ private:
     // that slow drags add up even where the stored box snaps.
     QRect m_rcPressBox;
     std::atomic<bool> m_bRepaintPending{false};
+    std::atomic<int> m_nFrames{0};
 };
