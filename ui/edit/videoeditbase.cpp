@@ -201,6 +201,11 @@ void VideoEditBase::retranslate()
     retranslateEditControls();
 }
 
+bool VideoEditBase::isPreviewing() const
+{
+    return m_timer->isActive();
+}
+
 QString VideoEditBase::timeText() const
 {
     return m_timeLabel->text();

@@ -44,6 +44,8 @@ public:
     QWidget* pictureContainer() const { return m_pictureContainer; }
     QString timeText() const;
     bool isControlsLoaded() const { return m_bInited; }
+    // Between loadMedia() and closing: the preview is followed by the timer.
+    bool isPreviewing() const;
 
 signals:
     // After close has stopped the preview and hidden the editor; the host

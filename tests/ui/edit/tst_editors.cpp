@@ -514,6 +514,8 @@ void TestEditors::hiddenEditorIgnoresAnotherPreviewsEnd()
     QVERIFY(VLCPlayer::instance()->currentContext() == audio);
     QCOMPARE(audio->mediaInfo(), y->m_pMediaInfo);
     QVERIFY(!trim->isVisible());
+    QVERIFY(!trim->isPreviewing());
+    QVERIFY(audio->isPreviewing());
     QCOMPARE(x->m_pMediaInfo->trimStart, before.trimStart);
     QCOMPARE(x->m_pMediaInfo->trimEnd, before.trimEnd);
     QCOMPARE(y->m_pMediaInfo->trimEnd, 0);
@@ -553,7 +555,8 @@ void TestEditors::stoppingThenDestroyingEditorsIsClean()
     third.trim()->setGeometry(third.rect());
     third.trim()->layoutChildren();
     third.trim()->loadMedia(&flat, nullptr);
-    QVERIFY(VLCPlayer::instance()->frameWidth() >= 2 && VLCPlayer::instance()->frameHeight() >= 2);
+    QVERIFY(VLCPlayer::instance()->hasPlayer());
+    QCOMPARE(QSize(VLCPlayer::instance()->frameWidth(), VLCPlayer::instance()->frameHeight()), QSize(760, 2));
     third.trim()->closeButton_slots();
     QVERIFY(t.elapsed() < 5000);
 
@@ -561,6 +564,9 @@ void TestEditors::stoppingThenDestroyingEditorsIsClean()
     EditorHost other;
     job->m_nState = VideoItemData::Waiting;
     QVERIFY(!other.open(other.trim(), job.get(), &row));
+
+    m_host = std::make_unique<EditorHost>();
+    m_host->show();
 }
 
 MORVAYNE_TEST_MAIN(TestEditors)
