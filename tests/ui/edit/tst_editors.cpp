@@ -25,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPainter>
 
 #include <memory>
 
@@ -133,6 +134,7 @@ private slots:
     void addedTrackReplacesTheOriginal();
     void hiddenEditorIgnoresAnotherPreviewsEnd();
     void stoppingThenDestroyingEditorsIsClean();
+    void screenshots();
 
 private:
     std::unique_ptr<VideoItemData> makeJob(const QString& path);
@@ -567,6 +569,102 @@ void TestEditors::stoppingThenDestroyingEditorsIsClean()
 
     m_host = std::make_unique<EditorHost>();
     m_host->show();
+}
+
+// Pictures of the editors in both skins for a person to look at, written to
+// the folder named by MORVAYNE_EDITOR_SHOTS; skipped without it.
+void TestEditors::screenshots()
+{
+    const QString folder = qEnvironmentVariable("MORVAYNE_EDITOR_SHOTS");
+    if (folder.isEmpty())
+        QSKIP("MORVAYNE_EDITOR_SHOTS names no folder");
+    QDir().mkpath(folder);
+    const QString phone = MediaFactory::make(m_media + QStringLiteral("/phone.mp4"),
+        {QStringLiteral("-i"), m_still, QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-metadata:s:v:0"),
+            QStringLiteral("rotate=90")});
+    const QString track = MediaFactory::tone(m_media + QStringLiteral("/music.m4a"), 1);
+    const auto settle = [](CQtVideoRenderWidget* surface, int before) {
+        QTRY_VERIFY_WITH_TIMEOUT(surface->frameCount() > before + 2, 20000);
+        QTest::qWait(200);
+    };
+    for (int skin : {0, 1}) {
+        m_choices.m_skinType = skin;
+        const QString tag = skin ? QStringLiteral("dark") : QStringLiteral("light");
+        const auto save = [&](QWidget* w, const QString& name) {
+            QVERIFY(w->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, tag)));
+        };
+        QWidget row;
+
+        auto still = makeJob(m_still);
+        VideoEditCropWidget* crop = m_host->crop();
+        int before = crop->renderWidget()->frameCount();
+        QVERIFY(m_host->open(crop, still.get(), &row));
+        settle(crop->renderWidget(), before);
+        save(m_host.get(), QStringLiteral("crop-open"));
+        CQtVideoRenderWidget* surface = crop->renderWidget();
+        const QRect box = surface->cropRectSurface();
+        QTest::mouseMove(surface, box.topLeft() + QPoint(1, 1));
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, box.topLeft() + QPoint(1, 1));
+        QTest::mouseMove(surface, QPoint(120, 60));
+        QTest::mouseMove(surface, QPoint(160, 90));
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(160, 90));
+        QTest::qWait(100);
+        save(m_host.get(), QStringLiteral("crop-dragged"));
+
+        // 90 + mirror with the box on the top-left quadrant, beside the converted frame.
+        crop->rotateXButton_slots();
+        crop->flipXButton_slots();
+        MediaInfo& r = *still->m_pMediaInfo;
+        r.cropX = 0;
+        r.cropY = 0;
+        r.cropWidth = 320;
+        r.cropHeight = 180;
+        crop->syncCropControls();
+        QTest::qWait(300);
+        const QImage preview = m_host->grab().toImage();
+        crop->closeButton_slots();
+        const QImage output = firstFrame(convert(still.get()), m_out + QStringLiteral("/shot-%1.png").arg(tag));
+        QImage pair(preview.width() + output.width() + 20, preview.height(), QImage::Format_RGB32);
+        pair.fill(Qt::gray);
+        QPainter painter(&pair);
+        painter.drawImage(0, 0, preview);
+        painter.drawImage(preview.width() + 20, 0, output);
+        painter.end();
+        QVERIFY(pair.save(QStringLiteral("%1/crop-90-mirror-vs-output-%2.png").arg(folder, tag)));
+
+        auto phoneJob = makeJob(phone);
+        before = crop->renderWidget()->frameCount();
+        QVERIFY(m_host->open(crop, phoneJob.get(), &row));
+        settle(crop->renderWidget(), before);
+        save(m_host.get(), QStringLiteral("crop-phone"));
+        crop->closeButton_slots();
+
+        auto ten = makeJob(m_tenSeconds);
+        VideoEditTrimWidget* trim = m_host->trim();
+        QVERIFY(m_host->open(trim, ten.get(), &row));
+        QVERIFY(waitForControls(trim));
+        dragHandle(trim->trimSliderWidget(), false, trim->trimSliderWidget()->markerFor(2 * Second) - 7);
+        dragHandle(trim->trimSliderWidget(), true, trim->trimSliderWidget()->markerFor(7 * Second) + 7);
+        QTest::qWait(700);
+        save(m_host.get(), QStringLiteral("trim-moved"));
+        QImage slider = trim->trimSliderWidget()->grab().toImage();
+        slider.scaled(slider.size() * 3).save(QStringLiteral("%1/closeup-trimslider-%2.png").arg(folder, tag));
+        QImage boxes = trim->startEdit()->grab().toImage();
+        boxes.scaled(boxes.size() * 4).save(QStringLiteral("%1/closeup-timebox-%2.png").arg(folder, tag));
+        trim->closeButton_slots();
+
+        VideoEditAudioWidget::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return track; });
+        auto shortJob = makeJob(m_short);
+        VideoEditAudioWidget* audio = m_host->audio();
+        QVERIFY(m_host->open(audio, shortJob.get(), &row));
+        audio->selectButton_slots();
+        clickButton(audio->removeOriginalBox());
+        QTest::qWait(700);
+        save(m_host.get(), QStringLiteral("audio-chosen"));
+        audio->closeButton_slots();
+        VideoEditAudioWidget::setFileChooser(nullptr);
+    }
+    m_choices.m_skinType = 0;
 }
 
 MORVAYNE_TEST_MAIN(TestEditors)
