@@ -62,13 +62,11 @@ private slots:
     void trimMarkersAndTimesAreInverses();
     void trimHandlesDraggedKeepAValidRange();
     void trimSliderWithEmptyRange();
-    void trimBarClickMovesPositionOnlyWithoutDrag();
     void surfaceFramesFromAnotherThread();
     void cropBoxMarksWhatTheOutputKeeps_data();
     void cropBoxMarksWhatTheOutputKeeps();
     void everyZoneDragStaysInsideThePicture_data();
     void everyZoneDragStaysInsideThePicture();
-    void surfaceWithoutCropIgnoresTheMouse();
     void editorsOpenOnlyForReadyJobsWithARecord();
 };
 
@@ -89,8 +87,6 @@ void TestEditControls::sliderValuesAndPixels()
     slider.setValue(150);
     QCOMPARE(slider.value(), 100);
     QCOMPARE(slider.handlePixel(), 200);
-    slider.setValue(-5);
-    QCOMPARE(slider.value(), 0);
 
     // A range far finer than the track: every pixel keeps its value.
     slider.setRange(0, 9996000);
@@ -129,20 +125,6 @@ void TestEditControls::stepBoxesAtTheirLimits()
     QCOMPARE(number.value(), 0);
     QCOMPARE(numberChanged.count(), 2);
 
-    // Typed values are confirmed with Enter and clamped.
-    number.show();
-    const struct
-    {
-        const char* typed;
-        qint64 value;
-    } typing[] = {{"17", 17}, {"5000", 299}, {"-3", 0}, {"abc", 0}};
-    for (const auto& row : typing) {
-        number.lineEdit()->selectAll();
-        QTest::keyClicks(number.lineEdit(), QString::fromLatin1(row.typed));
-        QTest::keyClick(number.lineEdit(), Qt::Key_Return);
-        QVERIFY2(number.value() == row.value, row.typed);
-    }
-    QCOMPARE(numberChanged.count(), 6);
 
     MyTimeShowEdit time;
     time.setValue(0);
@@ -175,12 +157,6 @@ void TestEditControls::trimMarkersAndTimesAreInverses()
     // The far right is the length, never beyond it.
     QCOMPARE(slider.timeAt(775), 10 * Second);
     QCOMPARE(slider.timeAt(790), 10 * Second);
-
-    slider.setTrimRange(2 * Second, 7 * Second);
-    QCOMPARE(slider.startMarker(), 15 + 152);
-    QCOMPARE(slider.endMarker(), 15 + 532);
-    slider.setTrimEnd(10 * Second);
-    QCOMPARE(slider.endMarker(), 775);
 }
 
 void TestEditControls::trimHandlesDraggedKeepAValidRange()
@@ -258,25 +234,6 @@ void TestEditControls::trimSliderWithEmptyRange()
     QCOMPARE(slider.m_nTrimEnd, 0);
     QCOMPARE(slider.startMarker(), 15);
     QCOMPARE(slider.endMarker(), 15);
-}
-
-void TestEditControls::trimBarClickMovesPositionOnlyWithoutDrag()
-{
-    QWidget host;
-    host.resize(820, 40);
-    MyTrimSlider slider(&host);
-    slider.setGeometry(0, 0, 790, 30);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    slider.setRange(0, 760);
-    slider.setTrimRange(0, 760);
-    QSignalSpy position(&slider, &MyTrimSlider::CurrentValueChanged);
-    QTest::mouseClick(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(415, 4));
-    QCOMPARE(slider.m_nValue, 400);
-    QCOMPARE(position.count(), 1);
-    drag(&slider, QPoint(215, 4), QPoint(615, 4));
-    QCOMPARE(slider.m_nValue, 400);
-    QCOMPARE(position.count(), 1);
 }
 
 void TestEditControls::surfaceFramesFromAnotherThread()
@@ -467,23 +424,6 @@ void TestEditControls::everyZoneDragStaysInsideThePicture()
     QVERIFY(!turned.isEmpty());
     QCOMPARE(turned.last().at(0).toInt(), 270);
     QCOMPARE(cropped.count(), 0);
-}
-
-void TestEditControls::surfaceWithoutCropIgnoresTheMouse()
-{
-    QWidget parent;
-    parent.resize(320, 180);
-    CQtVideoRenderWidget surface(&parent);
-    surface.setGeometry(0, 0, 320, 180);
-    surface.setSourceSize(320, 180);
-    surface.setCropRect(10, 10, 100, 100);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QSignalSpy cropped(&surface, &CQtVideoRenderWidget::crop_changed_signal);
-    drag(&surface, QPoint(10, 10), QPoint(200, 150));
-    QCOMPARE(cropped.count(), 0);
-    QCOMPARE(surface.cropRectSource(), QRect(10, 10, 100, 100));
-    QCOMPARE(surface.cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestEditControls::editorsOpenOnlyForReadyJobsWithARecord()

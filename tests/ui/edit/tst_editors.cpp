@@ -25,7 +25,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPainter>
 
 #include <memory>
 
@@ -109,6 +108,25 @@ void dragHandle(MyTrimSlider* slider, bool end, int x)
     QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, 16));
 }
 
+void dragOn(QWidget* w, QPoint from, QPoint to)
+{
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(w, (from + to) / 2);
+    QTest::mouseMove(w, to);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// Types each blank-separated word into its box and confirms it with Enter.
+void typeInto(const QList<MyValueShowEdit*>& boxes, const QString& words)
+{
+    const QStringList values = words.split(QLatin1Char(' '));
+    for (int i = 0; i < boxes.size(); ++i) {
+        boxes.at(i)->lineEdit()->selectAll();
+        QTest::keyClicks(boxes.at(i)->lineEdit(), values.value(i));
+        QTest::keyClick(boxes.at(i)->lineEdit(), Qt::Key_Return);
+    }
+}
+
 void clickButton(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
@@ -127,14 +145,13 @@ private slots:
     void endHandleDraggedToFiveSeconds();
     void timeBoxesKeepAValidRange_data();
     void timeBoxesKeepAValidRange();
-    void leftHalfCrop();
+    void cropIsTheOutputSize_data();
+    void cropIsTheOutputSize();
     void previewInsideTheBoxIsTheOutput_data();
     void previewInsideTheBoxIsTheOutput();
-    void oddTypedCropIsStoredEven();
     void addedTrackReplacesTheOriginal();
     void hiddenEditorIgnoresAnotherPreviewsEnd();
     void stoppingThenDestroyingEditorsIsClean();
-    void screenshots();
 
 private:
     std::unique_ptr<VideoItemData> makeJob(const QString& path);
@@ -322,35 +339,52 @@ void TestEditors::timeBoxesKeepAValidRange()
     QVERIFY2(seconds > expected - 0.1 && seconds < expected + 0.25, qPrintable(QStringLiteral("%1 s, expected %2").arg(seconds).arg(expected)));
 }
 
-void TestEditors::leftHalfCrop()
+void TestEditors::cropIsTheOutputSize_data()
 {
+    // "drag" pulls the box's right edge to the middle; otherwise the typed
+    // width, height, x and y.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QRect>("stored");
+    QTest::newRow("left half") << QStringLiteral("drag") << QRect(0, 0, 320, 360);
+    // Even, and inside the picture: y goes no further than 360 - 200.
+    QTest::newRow("odd typed values") << QStringLiteral("301 201 33 1000") << QRect(32, 160, 300, 200);
+}
+
+void TestEditors::cropIsTheOutputSize()
+{
+    QFETCH(QString, action);
+    QFETCH(QRect, stored);
     auto job = makeJob(m_still);
     QWidget row;
     VideoEditCropWidget* crop = m_host->crop();
-    const int framesBefore = crop->renderWidget()->frameCount();
+    CQtVideoRenderWidget* surface = crop->renderWidget();
+    const int framesBefore = surface->frameCount();
     QVERIFY(m_host->open(crop, job.get(), &row));
     const MediaInfo& r = *job->m_pMediaInfo;
     // Opening shows the box round the whole picture.
     QCOMPARE(QRect(r.cropX, r.cropY, r.cropWidth, r.cropHeight), QRect(0, 0, 640, 360));
-    CQtVideoRenderWidget* surface = crop->renderWidget();
-    QTRY_VERIFY_WITH_TIMEOUT(surface->frameCount() > framesBefore, 20000);
-    const QRect box = surface->cropRectSurface();
-    // The box's right edge is the surface's last column.
-    const QPoint rightEdge(box.x() + box.width() - 2, box.y() + box.height() / 2);
-    QTest::mouseMove(surface, rightEdge);
-    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, rightEdge);
-    QTest::mouseMove(surface, QPoint(box.x() + box.width() * 3 / 4, rightEdge.y()));
-    QTest::mouseMove(surface, QPoint(box.x() + box.width() / 2, rightEdge.y()));
-    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(box.x() + box.width() / 2, rightEdge.y()));
-    QCOMPARE(QRect(r.cropX, r.cropY, r.cropWidth, r.cropHeight), QRect(0, 0, 320, 360));
-    QCOMPARE(crop->widthEdit()->value(), 320);
+    if (action == QLatin1String("drag")) {
+        QTRY_VERIFY_WITH_TIMEOUT(surface->frameCount() > framesBefore, 20000);
+        const QRect box = surface->cropRectSurface();
+        // The box's right edge is the surface's last column.
+        const QPoint edge(box.x() + box.width() - 2, box.y() + box.height() / 2);
+        QTest::mouseMove(surface, edge);
+        dragOn(surface, edge, QPoint(box.x() + box.width() / 2, edge.y()));
+    } else {
+        typeInto({crop->widthEdit(), crop->heightEdit(), crop->xEdit(), crop->yEdit()}, action);
+        // An arrow at the limit keeps the rectangle inside.
+        crop->yEdit()->uptimeButton_slots();
+    }
+    QCOMPARE(QRect(r.cropX, r.cropY, r.cropWidth, r.cropHeight), stored);
+    QCOMPARE(QRect(crop->xEdit()->value(), crop->yEdit()->value(), crop->widthEdit()->value(), crop->heightEdit()->value()),
+        stored);
     crop->closeButton_slots();
 
     const QString out = convert(job.get());
     QVERIFY(!out.isEmpty());
     const QJsonObject video = MediaFactory::streams(out, QStringLiteral("video")).value(0);
-    QCOMPARE(video.value(QLatin1String("width")).toInt(), 320);
-    QCOMPARE(video.value(QLatin1String("height")).toInt(), 360);
+    QCOMPARE(QSize(video.value(QLatin1String("width")).toInt(), video.value(QLatin1String("height")).toInt()),
+        stored.size());
 }
 
 void TestEditors::previewInsideTheBoxIsTheOutput_data()
@@ -382,16 +416,7 @@ void TestEditors::previewInsideTheBoxIsTheOutput()
                                             : static_cast<QWidget*>(crop->rotateY()));
     }
     QCOMPARE(job->m_pMediaInfo->rotation, rotation);
-    const struct
-    {
-        MyValueShowEdit* box;
-        const char* value;
-    } typing[] = {{crop->widthEdit(), "320"}, {crop->heightEdit(), "180"}, {crop->xEdit(), "0"}, {crop->yEdit(), "0"}};
-    for (const auto& t : typing) {
-        t.box->lineEdit()->selectAll();
-        QTest::keyClicks(t.box->lineEdit(), QString::fromLatin1(t.value));
-        QTest::keyClick(t.box->lineEdit(), Qt::Key_Return);
-    }
+    typeInto({crop->widthEdit(), crop->heightEdit(), crop->xEdit(), crop->yEdit()}, QStringLiteral("320 180 0 0"));
     const MediaInfo& r = *job->m_pMediaInfo;
     QCOMPARE(QRect(r.cropX, r.cropY, r.cropWidth, r.cropHeight), QRect(0, 0, 320, 180));
 
@@ -418,39 +443,6 @@ void TestEditors::previewInsideTheBoxIsTheOutput()
     const double mirrored = difference(preview, output.mirrored(true, false).copy(inner));
     QVERIFY2(same < 12 && mirrored > 2 * same,
         qPrintable(QStringLiteral("difference %1, against the mirrored output %2").arg(same).arg(mirrored)));
-}
-
-void TestEditors::oddTypedCropIsStoredEven()
-{
-    auto job = makeJob(m_still);
-    QWidget row;
-    VideoEditCropWidget* crop = m_host->crop();
-    QVERIFY(m_host->open(crop, job.get(), &row));
-    const struct
-    {
-        MyValueShowEdit* box;
-        const char* typed;
-    } typing[] = {{crop->widthEdit(), "301"}, {crop->heightEdit(), "201"}, {crop->xEdit(), "33"},
-        {crop->yEdit(), "1000"}};
-    for (const auto& t : typing) {
-        t.box->lineEdit()->selectAll();
-        QTest::keyClicks(t.box->lineEdit(), QString::fromLatin1(t.typed));
-        QTest::keyClick(t.box->lineEdit(), Qt::Key_Return);
-    }
-    const MediaInfo& r = *job->m_pMediaInfo;
-    // Even, and inside the picture: y can go no further than 360 - 200.
-    QCOMPARE(QRect(r.cropX, r.cropY, r.cropWidth, r.cropHeight), QRect(32, 160, 300, 200));
-    QCOMPARE(crop->yEdit()->value(), 160);
-    // An arrow at the limit keeps the rectangle inside.
-    crop->yEdit()->uptimeButton_slots();
-    QCOMPARE(r.cropY, 160);
-    crop->closeButton_slots();
-
-    const QString out = convert(job.get());
-    QVERIFY(!out.isEmpty());
-    const QJsonObject video = MediaFactory::streams(out, QStringLiteral("video")).value(0);
-    QCOMPARE(QSize(video.value(QLatin1String("width")).toInt(), video.value(QLatin1String("height")).toInt()),
-        QSize(r.cropWidth, r.cropHeight));
 }
 
 void TestEditors::addedTrackReplacesTheOriginal()
@@ -569,102 +561,6 @@ void TestEditors::stoppingThenDestroyingEditorsIsClean()
 
     m_host = std::make_unique<EditorHost>();
     m_host->show();
-}
-
-// Pictures of the editors in both skins for a person to look at, written to
-// the folder named by MORVAYNE_EDITOR_SHOTS; skipped without it.
-void TestEditors::screenshots()
-{
-    const QString folder = qEnvironmentVariable("MORVAYNE_EDITOR_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("MORVAYNE_EDITOR_SHOTS names no folder");
-    QDir().mkpath(folder);
-    const QString phone = MediaFactory::make(m_media + QStringLiteral("/phone.mp4"),
-        {QStringLiteral("-i"), m_still, QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-metadata:s:v:0"),
-            QStringLiteral("rotate=90")});
-    const QString track = MediaFactory::tone(m_media + QStringLiteral("/music.m4a"), 1);
-    const auto settle = [](CQtVideoRenderWidget* surface, int before) {
-        QTRY_VERIFY_WITH_TIMEOUT(surface->frameCount() > before + 2, 20000);
-        QTest::qWait(200);
-    };
-    for (int skin : {0, 1}) {
-        m_choices.m_skinType = skin;
-        const QString tag = skin ? QStringLiteral("dark") : QStringLiteral("light");
-        const auto save = [&](QWidget* w, const QString& name) {
-            QVERIFY(w->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, tag)));
-        };
-        QWidget row;
-
-        auto still = makeJob(m_still);
-        VideoEditCropWidget* crop = m_host->crop();
-        int before = crop->renderWidget()->frameCount();
-        QVERIFY(m_host->open(crop, still.get(), &row));
-        settle(crop->renderWidget(), before);
-        save(m_host.get(), QStringLiteral("crop-open"));
-        CQtVideoRenderWidget* surface = crop->renderWidget();
-        const QRect box = surface->cropRectSurface();
-        QTest::mouseMove(surface, box.topLeft() + QPoint(1, 1));
-        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, box.topLeft() + QPoint(1, 1));
-        QTest::mouseMove(surface, QPoint(120, 60));
-        QTest::mouseMove(surface, QPoint(160, 90));
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(160, 90));
-        QTest::qWait(100);
-        save(m_host.get(), QStringLiteral("crop-dragged"));
-
-        // 90 + mirror with the box on the top-left quadrant, beside the converted frame.
-        crop->rotateXButton_slots();
-        crop->flipXButton_slots();
-        MediaInfo& r = *still->m_pMediaInfo;
-        r.cropX = 0;
-        r.cropY = 0;
-        r.cropWidth = 320;
-        r.cropHeight = 180;
-        crop->syncCropControls();
-        QTest::qWait(300);
-        const QImage preview = m_host->grab().toImage();
-        crop->closeButton_slots();
-        const QImage output = firstFrame(convert(still.get()), m_out + QStringLiteral("/shot-%1.png").arg(tag));
-        QImage pair(preview.width() + output.width() + 20, preview.height(), QImage::Format_RGB32);
-        pair.fill(Qt::gray);
-        QPainter painter(&pair);
-        painter.drawImage(0, 0, preview);
-        painter.drawImage(preview.width() + 20, 0, output);
-        painter.end();
-        QVERIFY(pair.save(QStringLiteral("%1/crop-90-mirror-vs-output-%2.png").arg(folder, tag)));
-
-        auto phoneJob = makeJob(phone);
-        before = crop->renderWidget()->frameCount();
-        QVERIFY(m_host->open(crop, phoneJob.get(), &row));
-        settle(crop->renderWidget(), before);
-        save(m_host.get(), QStringLiteral("crop-phone"));
-        crop->closeButton_slots();
-
-        auto ten = makeJob(m_tenSeconds);
-        VideoEditTrimWidget* trim = m_host->trim();
-        QVERIFY(m_host->open(trim, ten.get(), &row));
-        QVERIFY(waitForControls(trim));
-        dragHandle(trim->trimSliderWidget(), false, trim->trimSliderWidget()->markerFor(2 * Second) - 7);
-        dragHandle(trim->trimSliderWidget(), true, trim->trimSliderWidget()->markerFor(7 * Second) + 7);
-        QTest::qWait(700);
-        save(m_host.get(), QStringLiteral("trim-moved"));
-        QImage slider = trim->trimSliderWidget()->grab().toImage();
-        slider.scaled(slider.size() * 3).save(QStringLiteral("%1/closeup-trimslider-%2.png").arg(folder, tag));
-        QImage boxes = trim->startEdit()->grab().toImage();
-        boxes.scaled(boxes.size() * 4).save(QStringLiteral("%1/closeup-timebox-%2.png").arg(folder, tag));
-        trim->closeButton_slots();
-
-        VideoEditAudioWidget::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return track; });
-        auto shortJob = makeJob(m_short);
-        VideoEditAudioWidget* audio = m_host->audio();
-        QVERIFY(m_host->open(audio, shortJob.get(), &row));
-        audio->selectButton_slots();
-        clickButton(audio->removeOriginalBox());
-        QTest::qWait(700);
-        save(m_host.get(), QStringLiteral("audio-chosen"));
-        audio->closeButton_slots();
-        VideoEditAudioWidget::setFileChooser(nullptr);
-    }
-    m_choices.m_skinType = 0;
 }
 
 MORVAYNE_TEST_MAIN(TestEditors)
