@@ -48,6 +48,7 @@ VideoEditAudioWidget::VideoEditAudioWidget(QWidget* parent)
 {
     makeRenderSlider();
     m_captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pathFrame->setObjectName(QStringLiteral("pathFrame"));
     m_pathLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pathLabel->setTextFormat(Qt::PlainText);
     selectButton->setAlignment(Qt::AlignCenter);
@@ -85,7 +86,8 @@ void VideoEditAudioWidget::layoutEditControls(int, int)
 void VideoEditAudioWidget::skinEditControls(int skin)
 {
     m_captionLabel->setStyleSheet(textSheet(skin, 13));
-    m_pathFrame->setStyleSheet(QStringLiteral("QLabel{border:1px solid %1;background:transparent;}")
+    // By name: the frame's border must not reach the labels inside it.
+    m_pathFrame->setStyleSheet(QStringLiteral("QLabel#pathFrame{border:1px solid %1;background:transparent;}")
                                    .arg(skin == 1 ? QStringLiteral("#61707c") : QStringLiteral("#cccccc")));
     m_pathLabel->setStyleSheet(textSheet(skin, 13));
     setSprite(deleteButton, SpriteCells::PublicSheet, SpriteCells::publicCells(SpriteCells::SmallDeleteColumn, skin));
