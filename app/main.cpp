@@ -3,6 +3,7 @@
 #include "common/qcommonutils.h"
 #include "common/settingkeys.h"
 #include "toolkit/toolkitresources.h"
+#include "ui/edit/vlcplayer.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
     MyQtCustom::ToolkitResources::init();
     QCommonUtils::MyInstallMessageHandler();
     QCommonUtils::ResetDebugLogs(SettingKeys::Organisation, SettingKeys::Application);
+    // Once, before any thread starts: a changed environment races with child processes.
+    VLCPlayer::preparePluginPath(g_appDirPath);
     if (QCommonUtils::CheckCurrentProgramisRunning()) {
         delete app;
         return 0;

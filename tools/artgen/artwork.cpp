@@ -71,33 +71,41 @@ QPen strokePen(const QColor& colour, qreal width)
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// A circular arrow around the centre of b with a gap at the top, its head in
-// the gap pointing the way of the turn.
+// A picture (a filled card) under an arrow that turns a quarter over it,
+// its large head on the side the picture turns to. Drawn for the right turn
+// and mirrored for the left one, so the two differ by the head's side.
 void drawTurnArrow(QPainter& p, const QRectF& b, const QColor& c, bool clockwise)
 {
+    p.save();
+    if (!clockwise) {
+        p.translate(b.center().x() * 2, 0);
+        p.scale(-1, 1);
+    }
     const qreal s = b.width();
-    const QPointF centre = at(b, 0.5, 0.52);
-    const qreal r = 0.32 * s;
-    const qreal start = clockwise ? 40.0 : 140.0;
-    const qreal sweep = clockwise ? -285.0 : 285.0;
-    QPainterPath arc;
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(at(b, 0.08, 0.5), at(b, 0.56, 0.94)), 0.06 * s, 0.06 * s);
+
+    // Quarter arc from above the card's middle round to its right side.
+    const QPointF centre = at(b, 0.32, 0.72);
+    const qreal r = 0.52 * s;
     const QRectF circle(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-    arc.arcMoveTo(circle, start);
-    arc.arcTo(circle, start, sweep);
-    p.setPen(QPen(c, 0.11 * s, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    QPainterPath arc;
+    arc.arcMoveTo(circle, 100);
+    arc.arcTo(circle, 100, -78);
+    p.setPen(QPen(c, 0.12 * s, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arc);
 
-    const qreal end = qDegreesToRadians(start + sweep);
+    const qreal end = qDegreesToRadians(22.0);
     const QPointF point(centre.x() + r * qCos(end), centre.y() - r * qSin(end));
-    // Direction of travel at the end of the arc.
-    const qreal sign = clockwise ? 1.0 : -1.0;
-    const QPointF dir(sign * qSin(end), sign * qCos(end));
+    const QPointF dir(qSin(end), qCos(end)); // clockwise travel
     const QPointF normal(-dir.y(), dir.x());
-    const qreal len = 0.24 * s;
+    const qreal len = 0.3 * s;
     p.setPen(strokePen(c, 0.03 * s));
     p.setBrush(c);
     p.drawPolygon(QPolygonF() << point + dir * len << point + normal * len * 0.62 << point - normal * len * 0.62);
+    p.restore();
 }
 
 void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& c)
@@ -151,30 +159,27 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& c)
         p.drawPolygon(polygon(b, {{0.52, 0.24}, {0.52, 0.76}, {0.18, 0.5}}));
         p.drawRect(QRectF(at(b, 0.12, 0.24), at(b, 0.18, 0.76)));
         break;
-    case Glyph::FlipVertical: {
-        p.setPen(strokePen(c, 0.06 * s));
+    case Glyph::FlipVertical:
+        // A solid half and its hollow mirror image across the axis.
+        p.setPen(strokePen(c, 0.07 * s));
+        p.drawLine(at(b, 0.02, 0.5), at(b, 0.98, 0.5));
+        p.setPen(strokePen(c, 0.05 * s));
         p.setBrush(c);
-        p.drawPolygon(polygon(b, {{0.5, 0.1}, {0.2, 0.4}, {0.8, 0.4}}));
+        p.drawPolygon(polygon(b, {{0.5, 0.06}, {0.14, 0.38}, {0.86, 0.38}}));
+        p.setPen(strokePen(c, 0.09 * s));
         p.setBrush(Qt::NoBrush);
-        p.drawPolygon(polygon(b, {{0.2, 0.6}, {0.8, 0.6}, {0.5, 0.9}}));
-        QPen dash = strokePen(c, 0.05 * s);
-        dash.setDashPattern({1.2, 1.6});
-        p.setPen(dash);
-        p.drawLine(at(b, 0.06, 0.5), at(b, 0.94, 0.5));
+        p.drawPolygon(polygon(b, {{0.18, 0.64}, {0.82, 0.64}, {0.5, 0.92}}));
         break;
-    }
-    case Glyph::FlipHorizontal: {
-        p.setPen(strokePen(c, 0.06 * s));
+    case Glyph::FlipHorizontal:
+        p.setPen(strokePen(c, 0.07 * s));
+        p.drawLine(at(b, 0.5, 0.02), at(b, 0.5, 0.98));
+        p.setPen(strokePen(c, 0.05 * s));
         p.setBrush(c);
-        p.drawPolygon(polygon(b, {{0.1, 0.5}, {0.4, 0.2}, {0.4, 0.8}}));
+        p.drawPolygon(polygon(b, {{0.06, 0.5}, {0.38, 0.14}, {0.38, 0.86}}));
+        p.setPen(strokePen(c, 0.09 * s));
         p.setBrush(Qt::NoBrush);
-        p.drawPolygon(polygon(b, {{0.6, 0.2}, {0.9, 0.5}, {0.6, 0.8}}));
-        QPen dash = strokePen(c, 0.05 * s);
-        dash.setDashPattern({1.2, 1.6});
-        p.setPen(dash);
-        p.drawLine(at(b, 0.5, 0.06), at(b, 0.5, 0.94));
+        p.drawPolygon(polygon(b, {{0.64, 0.18}, {0.64, 0.82}, {0.92, 0.5}}));
         break;
-    }
     case Glyph::RotateRight:
         drawTurnArrow(p, b, c, true);
         break;
@@ -351,8 +356,11 @@ QImage Artwork::playButtonsSheet()
     };
     const Look darkNormal{QColor(0xd5, 0xd8, 0xdd), Qt::transparent, QColor(0x5c, 0x61, 0x69)};
     for (const auto& button : buttons) {
-        drawStates(p, playCells(button.column, Light), button.glyph, lightLooks, Backdrop::Circle, 0.42);
-        drawCell(p, playCells(button.column, Dark).normal, button.glyph, darkNormal, Backdrop::Circle, 0.42);
+        // The picture tools are shown at 30 pixels: their glyphs fill more of the cell.
+        const bool pictureTool = button.column >= FlipYColumn;
+        const qreal fraction = pictureTool ? 0.56 : 0.42;
+        drawStates(p, playCells(button.column, Light), button.glyph, lightLooks, Backdrop::Circle, fraction);
+        drawCell(p, playCells(button.column, Dark).normal, button.glyph, darkNormal, Backdrop::Circle, fraction);
     }
     return image;
 }
