@@ -70,6 +70,7 @@ qint64 ProgressReader::readTime(const QString& chunk)
     // the input's metadata and file name, which may say "time=" anything;
     // those lines end in a line feed (a carriage return inside a value prints
     // as a blank), while a running status line ends in a carriage return.
+    // The last status line ends in a line feed, but names its size "Lsize".
     const QStringView text(chunk);
     int lineStart = 0;
     while (lineStart < text.size()) {
@@ -77,9 +78,10 @@ qint64 ProgressReader::readTime(const QString& chunk)
         while (lineEnd < text.size() && text.at(lineEnd) != QLatin1Char('\r') && text.at(lineEnd) != QLatin1Char('\n'))
             ++lineEnd;
         const QStringView line = text.mid(lineStart, lineEnd - lineStart);
-        const bool status = lineEnd < text.size() && text.at(lineEnd) == QLatin1Char('\r')
-            && (line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size="))
-                || line.startsWith(QLatin1String("Lsize=")));
+        const QChar end = lineEnd < text.size() ? text.at(lineEnd) : QChar();
+        const bool status = (line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size="))
+                                || line.startsWith(QLatin1String("Lsize=")))
+            && (end == QLatin1Char('\r') || (end == QLatin1Char('\n') && line.contains(QLatin1String("Lsize="))));
         const int field = status ? line.indexOf(QLatin1String(" time=")) : -1;
         if (field >= 0) {
             const QStringView clock = clockAt(line.mid(field + 6));

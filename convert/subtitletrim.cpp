@@ -61,9 +61,11 @@ QList<Cue> readCues(QByteArray srt)
     QList<Cue> cues;
     bool inCue = false;
     for (QByteArray line : srt.split('\n')) {
-        if (line.endsWith('\r'))
+        // Every carriage return at the end goes, so that what is written
+        // back reads the same.
+        while (line.endsWith('\r'))
             line.chop(1);
-        const QRegularExpressionMatch m = timing.match(QString::fromLatin1(line));
+        const QRegularExpressionMatch m = timing.match(QString::fromLatin1(line.constData(), line.size()));
         if (m.hasMatch()) {
             // A missing blank line leaves the next cue's number on this one.
             if (inCue && !cues.last().lines.isEmpty() && isNumber(cues.last().lines.last()))

@@ -16,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray kept = SubtitleTrim::cut(QByteArray(rest.data(), int(rest.size())), from, to, &cues);
     // What it writes reads back as itself: every cue it wrote is readable.
     int again = 0;
-    if (SubtitleTrim::cut(kept, 0, 0, &again) != kept || again > cues)
-        FuzzSupport::fail("written cues", QString::fromLatin1(kept));
+    const QByteArray reread = SubtitleTrim::cut(kept, 0, 0, &again);
+    if (reread != kept || again > cues)
+        FuzzSupport::fail("written cues",
+            QString::fromLatin1(kept.constData(), kept.size()) + QLatin1String(" read back as ")
+                + QString::fromLatin1(reread.constData(), reread.size()));
     return 0;
 }

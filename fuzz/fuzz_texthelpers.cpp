@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     const QString& open = tags[input.ConsumeIntegralInRange<size_t>(0, std::size(tags) - 1)];
     const QString& close = tags[input.ConsumeIntegralInRange<size_t>(0, std::size(tags) - 1)];
-    const int from = input.ConsumeIntegralInRange(-4, 16);
+    const int from = input.ConsumeIntegralInRange(0, 16);
     const qint64 bytes = input.ConsumeIntegral<qint64>();
     const std::string rest = input.ConsumeRemainingBytesAsString();
     const QString text = QString::fromUtf8(rest.data(), int(rest.size()));
@@ -79,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (open.size() == 1 && close.size() == 1 && open != close && text.size() <= 512) {
         const QString expected = designedRemoval(text, open, close, from);
         if (removed != expected)
-            FuzzSupport::fail("removal differs from the passes", text + QLatin1String(" -> ") + removed);
+            FuzzSupport::fail("removal differs from the passes",
+                QStringLiteral("%1 %2 from %3: %4 -> %5, not %6")
+                    .arg(open, close, QString::number(from), text, removed, expected));
     }
     return 0;
 }

@@ -30,7 +30,7 @@ inline void silenceMessages()
 // A broken promise of the code under test is a finding like a crash.
 [[noreturn]] inline void fail(const char* what, const QString& detail = QString())
 {
-    std::fprintf(stderr, "broken: %s %s\n", what, qPrintable(detail));
+    std::fprintf(stderr, "broken: %s %s\n", what, detail.toUtf8().toPercentEncoding(" ()[]<>:.,=/").constData());
     std::abort();
 }
 

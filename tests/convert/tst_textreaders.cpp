@@ -52,9 +52,13 @@ void TestTextReaders::progress_data()
     QTest::newRow("trimmed, past the end") << film << 40 * Second << status("00:00:40.00") << 0 << 9999;
     QTest::newRow("never falls") << film << 40 * Second << status("00:00:30.00") << 9500 << 9500;
     // Two digits after the dot are read as milliseconds.
-    QTest::newRow("audio only, last line") << film << 0LL
-                                           << QStringLiteral("Lsize=     123kB time=00:00:05.50 bitrate= 183.3kbits/s\r")
-                                           << 0 << 505;
+    QTest::newRow("audio only") << film << 0LL
+                                << QStringLiteral("size=     123kB time=00:00:05.50 bitrate= 183.3kbits/s\r") << 0
+                                << 505;
+    QTest::newRow("last line") << film << 0LL
+                               << QStringLiteral("frame=   25 fps=0.0 q=-1.0 Lsize=      42kB time=00:00:01.00 "
+                                                 "bitrate= 113.9kbits/s speed=9.31x    \n")
+                               << 0 << 100;
     QTest::newRow("unknown length") << 0LL << 0LL << status("00:00:50.00") << 0 << 0;
 
     // Text of the input's own (metadata, file name) is no progress.
@@ -62,6 +66,8 @@ void TestTextReaders::progress_data()
     QTest::newRow("title is a time") << clip << 0LL << banner("time=00:00:02.90") << 0 << 0;
     QTest::newRow("title is a status line")
         << clip << 0LL << banner("frame=1 size=0kB time=00:00:02.90 bitrate=1") << 0 << 0;
+    QTest::newRow("title read as a line of its own")
+        << clip << 0LL << QStringLiteral("frame=1 size=0kB time=00:00:02.90 bitrate=1\n") << 0 << 0;
     QTest::newRow("file name is a time")
         << clip << 0LL << QStringLiteral("Input #0, mov, from '/v/time=00:00:02.90.mp4':\n") << 0 << 0;
     QTest::newRow("title, then the status line")
