@@ -12,8 +12,8 @@ class TestTextReaders : public QObject
 private slots:
     void progress_data();
     void progress();
-    void subtitleTimes_data();
-    void subtitleTimes();
+    void subtitleCues_data();
+    void subtitleCues();
 };
 
 namespace {
@@ -96,7 +96,7 @@ void TestTextReaders::progress()
     QTEST(ProgressReader::advance(current, chunk, ProgressReader::progressTotal(info)), "expected");
 }
 
-void TestTextReaders::subtitleTimes_data()
+void TestTextReaders::subtitleCues_data()
 {
     QTest::addColumn<QByteArray>("srt");
     QTest::addColumn<QByteArray>("expected");
@@ -112,10 +112,16 @@ void TestTextReaders::subtitleTimes_data()
     QTest::newRow("largest hour that fits")
         << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,5\nfar\n")
         << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,500\nfar\n\n") << 1;
+    // What is written reads back the same.
+    QTest::newRow("doubled carriage returns") << QByteArray("1\r\r\n00:00:01,0 --> 00:00:02,0\r\r\nnear\r\r\n")
+                                              << kept << 1;
+    QTest::newRow("position hints past a NUL")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n", 47)
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n\n", 48) << 1;
 }
 
 // Whole files, kept from 0 s on.
-void TestTextReaders::subtitleTimes()
+void TestTextReaders::subtitleCues()
 {
     QFETCH(QByteArray, srt);
     int cues = -1;
