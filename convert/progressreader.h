@@ -20,7 +20,7 @@ public:
     // length plus 3 s, since a trim cut on whole seconds may run a little longer.
     static qint64 progressTotal(const MediaInfo& info);
 
-    // The clock after "time=" on the first running status line of one chunk
+    // The clock after "time=" on the first status line of one chunk
     // of output, in microseconds; 0 when the chunk holds none.
     static qint64 readTime(const QString& chunk);
 

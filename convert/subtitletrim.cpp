@@ -25,8 +25,8 @@ bool readTime(const QRegularExpressionMatch& m, int first, qint64& us)
     const qint64 ms = m.captured(first + 3).leftJustified(3, QLatin1Char('0')).toLongLong();
     qint64 seconds = 0;
     return ok && !__builtin_mul_overflow(h, qint64(3600), &seconds)
-        && !__builtin_add_overflow(seconds, min * 60 + s, &seconds) && !__builtin_mul_overflow(seconds, qint64(1000000), &us)
-        && !__builtin_add_overflow(us, ms * 1000, &us);
+        && !__builtin_add_overflow(seconds, min * 60 + s, &seconds)
+        && !__builtin_mul_overflow(seconds, qint64(1000000), &us) && !__builtin_add_overflow(us, ms * 1000, &us);
 }
 
 QByteArray writeTime(qint64 us)

@@ -1,4 +1,3 @@
-#include "common/debuglog.h"
 #include "common/qcommonutils.h"
 #include "common/settingkeys.h"
 #include "morvaynetest.h"
@@ -108,9 +107,8 @@ void TestDebugLog::sizeLimit()
     qDebug("create the folder");
     writeFile(logFile(), QByteArray(static_cast<int>(existing), 'x'));
     qDebug("next message");
-    const QByteArray expected = existing == 10485760
-        ? QByteArray("next message\r\n")
-        : QByteArray(static_cast<int>(existing), 'x') + "next message\r\n";
+    const QByteArray expected = existing == 10485760 ? QByteArray("next message\r\n")
+                                                     : QByteArray(static_cast<int>(existing), 'x') + "next message\r\n";
     QVERIFY(readAll(logFile()) == expected);
 }
 

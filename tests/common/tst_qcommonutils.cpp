@@ -137,11 +137,11 @@ void TestQCommonUtils::removeSubStr_data()
     QTest::newRow("stray close") << QStringLiteral("a) (b)") << QStringLiteral("(") << QStringLiteral(")") << 0
                                  << QStringLiteral("a)  ");
     // From elsewhere only segments complete in the text as given go.
-    QTest::newRow("from inside, one pass") << QStringLiteral("(a) ((b))") << QStringLiteral("(") << QStringLiteral(")")
-                                           << 1 << QStringLiteral("(a) ( )");
+    QTest::newRow("from inside, one pass")
+        << QStringLiteral("(a) ((b))") << QStringLiteral("(") << QStringLiteral(")") << 1 << QStringLiteral("(a) ( )");
     // Where a close begins with the open tag, the open tag counts.
-    QTest::newRow("close tag that opens") << QStringLiteral("a (() b") << QStringLiteral("(") << QStringLiteral("()")
-                                          << 0 << QStringLiteral("a (() b");
+    QTest::newRow("close tag that opens")
+        << QStringLiteral("a (() b") << QStringLiteral("(") << QStringLiteral("()") << 0 << QStringLiteral("a (() b");
     QTest::newRow("longer close tag keeps its rest")
         << QStringLiteral("x <a/> y") << QStringLiteral("<") << QStringLiteral("/>") << 0 << QStringLiteral("x  > y");
 }

@@ -68,8 +68,9 @@ void TestTextReaders::progress_data()
         << clip << 0LL << banner("frame=1 size=0kB time=00:00:02.90 bitrate=1") << 0 << 0;
     QTest::newRow("title read as a line of its own")
         << clip << 0LL << QStringLiteral("frame=1 size=0kB time=00:00:02.90 bitrate=1\n") << 0 << 0;
-    QTest::newRow("file name is a time")
-        << clip << 0LL << QStringLiteral("Input #0, mov, from '/v/time=00:00:02.90.mp4':\n") << 0 << 0;
+    QTest::newRow("file name is a time") << clip << 0LL
+                                         << QStringLiteral("Input #0, mov, from '/v/time=00:00:02.90.mp4':\n") << 0
+                                         << 0;
     QTest::newRow("title, then the status line")
         << clip << 0LL << banner("time=00:00:02.90") + status("00:00:01.00") << 0 << 3333;
     QTest::newRow("status line still unfinished")
@@ -105,16 +106,15 @@ void TestTextReaders::subtitleCues_data()
     const QByteArray near = "2\n00:00:01,000 --> 00:00:02,000\nnear\n";
     const QByteArray kept = "1\n00:00:01,000 --> 00:00:02,000\nnear\n\n";
     // Hours no time can hold make the cue unreadable; it goes with its text.
-    QTest::newRow("eleven-digit hour") << "1\n99999999999:00:00,000 --> 99999999999:00:01,000\nfar\n\n" + near
-                                       << kept << 1;
-    QTest::newRow("twenty-digit hour") << "1\n99999999999999999999:00:00,0 --> 00:00:01,0\nfar\n\n" + near << kept
+    QTest::newRow("eleven-digit hour") << "1\n99999999999:00:00,000 --> 99999999999:00:01,000\nfar\n\n" + near << kept
                                        << 1;
+    QTest::newRow("twenty-digit hour") << "1\n99999999999999999999:00:00,0 --> 00:00:01,0\nfar\n\n" + near << kept << 1;
     QTest::newRow("largest hour that fits")
         << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,5\nfar\n")
         << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,500\nfar\n\n") << 1;
     // What is written reads back the same.
-    QTest::newRow("doubled carriage returns") << QByteArray("1\r\r\n00:00:01,0 --> 00:00:02,0\r\r\nnear\r\r\n")
-                                              << kept << 1;
+    QTest::newRow("doubled carriage returns")
+        << QByteArray("1\r\r\n00:00:01,0 --> 00:00:02,0\r\r\nnear\r\r\n") << kept << 1;
     QTest::newRow("position hints past a NUL")
         << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n", 47)
         << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n\n", 48) << 1;
