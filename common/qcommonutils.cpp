@@ -8,7 +8,9 @@
 #include <QLocale>
 #include <QProcess>
 #include <QSettings>
+#include <QStringView>
 #include <QTextCodec>
+#include <QVector>
 
 #include <mutex>
 
@@ -67,24 +69,16 @@ long long fieldValue(const QString& field)
     return ok ? v : 0;
 }
 
-// One forward walk: every innermost segment met from `from` on becomes a blank.
-// Returns false when the first search finds no complete segment.
-bool removeForward(QString& text, const QString& open, const QString& close, int from)
+// result = a * factor + add; false when that leaves the range of long long.
+bool mulAdd(long long a, long long factor, long long add, long long& result)
 {
-    bool first = true;
-    for (;;) {
-        const int i = text.indexOf(open, from);
-        if (i < 0)
-            return !first;
-        const int j = text.indexOf(close, i + 1);
-        if (j < 0)
-            return !first;
-        const int k = text.indexOf(open, i + 1);
-        if (k < 0 || k > j)
-            text.replace(i, j - i + 1, QStringLiteral(" "));
-        first = false;
-        from = i + 1;
-    }
+    long long product = 0;
+    return !__builtin_mul_overflow(a, factor, &product) && !__builtin_add_overflow(product, add, &result);
+}
+
+bool tagAt(const QString& text, int pos, const QString& tag)
+{
+    return QStringView(text).mid(pos, tag.size()) == QStringView(tag);
 }
 
 } // namespace
@@ -145,7 +139,13 @@ long long QCommonUtils::StringToTime(const QString& text)
         minutes = fieldValue(fields.at(1));
         seconds = fieldValue(fields.at(2));
     }
-    return ((hours * 3600 + minutes * 60 + seconds) * 1000 + milliseconds) * 1000;
+    // Outside text may carry any number of digits: a clock beyond the range
+    // of the result is as unreadable as letters.
+    long long us = 0;
+    if (!mulAdd(hours, 60, minutes, us) || !mulAdd(us, 60, seconds, us) || !mulAdd(us, 1000, milliseconds, us)
+        || !mulAdd(us, 1000, 0, us))
+        return 0;
+    return us;
 }
 
 QString QCommonUtils::GetFileSizeString(long long n)
@@ -180,9 +180,37 @@ void QCommonUtils::RemoveSubStr(QString& text, const QString& open, const QStrin
 {
     if (open.isEmpty() || close.isEmpty() || open == close)
         return;
-    // From the start of the text the walk repeats until no complete segment is
-    // left, so nested segments go innermost first, then their parents.
-    while (removeForward(text, open, close, from) && from == 0) { }
+    const bool untilNoneLeft = from == 0;
+    const int n = text.size();
+    if (from < 0)
+        from = qMax(0, n + from); // as indexOf reads a negative start
+    if (from >= n)
+        return;
+
+    // One scan. A segment runs from an open tag to the first character of the
+    // next close tag with no other open tag in between; where both tags start
+    // at one place the open tag counts. From the start of the text, removing
+    // a segment may complete the one around it, so the open tags still
+    // waiting are kept on a stack; from elsewhere only the segments complete
+    // in the text as given go.
+    QString out;
+    out.reserve(n);
+    out.append(QStringView(text).left(from));
+    QVector<int> waiting;
+    for (int p = from; p < n; ++p) {
+        if (tagAt(text, p, open)) {
+            if (!untilNoneLeft)
+                waiting.clear();
+            waiting.append(out.size());
+            out.append(text.at(p));
+        } else if (!waiting.isEmpty() && tagAt(text, p, close)) {
+            out.truncate(waiting.takeLast());
+            out.append(QLatin1Char(' '));
+        } else {
+            out.append(text.at(p));
+        }
+    }
+    text = out;
 }
 
 void QCommonUtils::setCommandRunner(CommandRunner runner)

@@ -20,8 +20,8 @@ public:
     // length plus 3 s, since a trim cut on whole seconds may run a little longer.
     static qint64 progressTotal(const MediaInfo& info);
 
-    // The first clock after "time=" in one chunk of output, in microseconds;
-    // 0 when the chunk holds none.
+    // The clock after "time=" on the first status line of one chunk
+    // of output, in microseconds; 0 when the chunk holds none.
     static qint64 readTime(const QString& chunk);
 
     // The progress after one chunk: never below `current`, never above 9999.

@@ -13,14 +13,20 @@ struct Cue
     QList<QByteArray> lines;
 };
 
-qint64 readTime(const QRegularExpressionMatch& m, int first)
+// False when the hours are beyond any time we can hold: a cue that far out
+// is unreadable, not one at some wrapped-around time.
+bool readTime(const QRegularExpressionMatch& m, int first, qint64& us)
 {
-    const qint64 h = m.captured(first).toLongLong();
+    bool ok = false;
+    const qint64 h = m.captured(first).toLongLong(&ok);
     const qint64 min = m.captured(first + 1).toLongLong();
     const qint64 s = m.captured(first + 2).toLongLong();
     // The fraction is decimal: ",5" is half a second.
     const qint64 ms = m.captured(first + 3).leftJustified(3, QLatin1Char('0')).toLongLong();
-    return ((h * 60 + min) * 60 + s) * 1000000 + ms * 1000;
+    qint64 seconds = 0;
+    return ok && !__builtin_mul_overflow(h, qint64(3600), &seconds)
+        && !__builtin_add_overflow(seconds, min * 60 + s, &seconds)
+        && !__builtin_mul_overflow(seconds, qint64(1000000), &us) && !__builtin_add_overflow(us, ms * 1000, &us);
 }
 
 QByteArray writeTime(qint64 us)
@@ -55,19 +61,22 @@ QList<Cue> readCues(QByteArray srt)
     QList<Cue> cues;
     bool inCue = false;
     for (QByteArray line : srt.split('\n')) {
-        if (line.endsWith('\r'))
+        // Every carriage return at the end goes, so that what is written
+        // back reads the same.
+        while (line.endsWith('\r'))
             line.chop(1);
-        const QRegularExpressionMatch m = timing.match(QString::fromLatin1(line));
+        const QRegularExpressionMatch m = timing.match(QString::fromLatin1(line.constData(), line.size()));
         if (m.hasMatch()) {
             // A missing blank line leaves the next cue's number on this one.
             if (inCue && !cues.last().lines.isEmpty() && isNumber(cues.last().lines.last()))
                 cues.last().lines.removeLast();
             Cue cue;
-            cue.start = readTime(m, 1);
-            cue.end = readTime(m, 5);
-            cue.rest = m.captured(9).toLatin1();
-            cues.append(cue);
-            inCue = true;
+            // An unreadable cue goes with its text.
+            inCue = readTime(m, 1, cue.start) && readTime(m, 5, cue.end);
+            if (inCue) {
+                cue.rest = m.captured(9).toLatin1();
+                cues.append(cue);
+            }
         } else if (line.trimmed().isEmpty()) {
             inCue = false;
         } else if (inCue) {
@@ -81,6 +90,7 @@ QList<Cue> readCues(QByteArray srt)
 
 QByteArray SubtitleTrim::cut(const QByteArray& srt, qint64 from, qint64 to, int* cueCount)
 {
+    from = qMax<qint64>(from, 0);
     const QList<Cue> cues = readCues(srt);
     if (cueCount)
         *cueCount = cues.size();

@@ -13,6 +13,6 @@ public:
     // that straddles either edge keeps its part inside. Times in microseconds;
     // `to` of 0 or less keeps everything after `from`. `cueCount` receives the
     // number of cues read, so that a text that is not SRT can be told apart
-    // from a range without cues.
+    // from a range without cues; a cue whose time cannot be held is not read.
     static QByteArray cut(const QByteArray& srt, qint64 from, qint64 to, int* cueCount = nullptr);
 };

@@ -9,6 +9,7 @@ packages=(
   libvlc-dev vlc-plugin-base libcjson-dev
   ffmpeg fonts-lato fonts-font-awesome
   xvfb xauth
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -1,4 +1,3 @@
-#include "common/debuglog.h"
 #include "common/qcommonutils.h"
 #include "common/settingkeys.h"
 #include "morvaynetest.h"
@@ -98,8 +97,8 @@ void TestDebugLog::dailyReset()
 void TestDebugLog::sizeLimit_data()
 {
     QTest::addColumn<qint64>("existing");
-    QTest::newRow("exactly 10 MiB is replaced") << DebugLog::SizeLimit;
-    QTest::newRow("one byte less is appended to") << DebugLog::SizeLimit - 1;
+    QTest::newRow("exactly 10 MiB is replaced") << qint64(10485760);
+    QTest::newRow("one byte less is appended to") << qint64(10485759);
 }
 
 void TestDebugLog::sizeLimit()
@@ -108,9 +107,8 @@ void TestDebugLog::sizeLimit()
     qDebug("create the folder");
     writeFile(logFile(), QByteArray(static_cast<int>(existing), 'x'));
     qDebug("next message");
-    const QByteArray expected = existing >= DebugLog::SizeLimit
-        ? QByteArray("next message\r\n")
-        : QByteArray(static_cast<int>(existing), 'x') + "next message\r\n";
+    const QByteArray expected = existing == 10485760 ? QByteArray("next message\r\n")
+                                                     : QByteArray(static_cast<int>(existing), 'x') + "next message\r\n";
     QVERIFY(readAll(logFile()) == expected);
 }
 

@@ -19,6 +19,7 @@ private slots:
     void trimSubStr();
     void removeSubStr_data();
     void removeSubStr();
+    void removeSubStrDeepNesting();
     void powerActionsGoThroughTheRunner();
     void languageCode();
 };
@@ -56,6 +57,13 @@ void TestQCommonUtils::stringToTime_data()
     QTest::newRow("letters") << QStringLiteral("a:b:c") << 0LL;
     QTest::newRow("two commas") << QStringLiteral("00:00:01,5,6") << 0LL;
     QTest::newRow("two dots") << QStringLiteral("00:00:01.5.6") << 0LL;
+    // Beyond about 2.56 billion hours no count of microseconds can hold it.
+    QTest::newRow("largest that fits") << QStringLiteral("2562047788:0:54.775") << 9223372036854775000LL;
+    QTest::newRow("one millisecond more") << QStringLiteral("2562047788:0:54.776") << 0LL;
+    QTest::newRow("ten-digit hours") << QStringLiteral("8888888888:5:5") << 0LL;
+    QTest::newRow("nineteen-digit seconds") << QStringLiteral("0:0:9223372036854775807") << 0LL;
+    QTest::newRow("nineteen-digit milliseconds") << QStringLiteral("0:0:0.9223372036854775807") << 0LL;
+    QTest::newRow("below the most negative") << QStringLiteral("-2562047789:0:0") << 0LL;
 }
 
 void TestQCommonUtils::stringToTime()
@@ -122,6 +130,20 @@ void TestQCommonUtils::removeSubStr_data()
                                         << QStringLiteral("(a)  ");
     QTest::newRow("deeply nested") << QStringLiteral("x((((y))))z") << QStringLiteral("(") << QStringLiteral(")") << 0
                                    << QStringLiteral("x z");
+    QTest::newRow("side by side, one left open")
+        << QStringLiteral("(a)(b) (c") << QStringLiteral("(") << QStringLiteral(")") << 0 << QStringLiteral("   (c");
+    QTest::newRow("open left outside a pair")
+        << QStringLiteral("[a [b] c") << QStringLiteral("[") << QStringLiteral("]") << 0 << QStringLiteral("[a   c");
+    QTest::newRow("stray close") << QStringLiteral("a) (b)") << QStringLiteral("(") << QStringLiteral(")") << 0
+                                 << QStringLiteral("a)  ");
+    // From elsewhere only segments complete in the text as given go.
+    QTest::newRow("from inside, one pass")
+        << QStringLiteral("(a) ((b))") << QStringLiteral("(") << QStringLiteral(")") << 1 << QStringLiteral("(a) ( )");
+    // Where a close begins with the open tag, the open tag counts.
+    QTest::newRow("close tag that opens")
+        << QStringLiteral("a (() b") << QStringLiteral("(") << QStringLiteral("()") << 0 << QStringLiteral("a (() b");
+    QTest::newRow("longer close tag keeps its rest")
+        << QStringLiteral("x <a/> y") << QStringLiteral("<") << QStringLiteral("/>") << 0 << QStringLiteral("x  > y");
 }
 
 void TestQCommonUtils::removeSubStr()
@@ -133,6 +155,20 @@ void TestQCommonUtils::removeSubStr()
     QFETCH(QString, expected);
     QCommonUtils::RemoveSubStr(text, open, close, from);
     QCOMPARE(text, expected);
+}
+
+void TestQCommonUtils::removeSubStrDeepNesting()
+{
+    // Ten thousand levels once took a quarter of a minute; this is eight
+    // times that in steps, so anything slower than a scan shows.
+    const int depth = 20000;
+    QString text = QStringLiteral("a ") + QString(depth, QLatin1Char('(')) + QStringLiteral("x")
+        + QString(depth, QLatin1Char(')')) + QStringLiteral(" b");
+    QElapsedTimer clock;
+    clock.start();
+    QCommonUtils::RemoveSubStr(text, QStringLiteral("("), QStringLiteral(")"), 0);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(text, QStringLiteral("a   b"));
 }
 
 void TestQCommonUtils::powerActionsGoThroughTheRunner()

@@ -411,12 +411,9 @@ void TestConversion::rules()
     QCOMPARE(sizes.join(QLatin1Char(' ')),
         str("15960000 53200000 67300000 6400000 90000011520000000 9223372036854775807"));
 
-    // Progress reaches 100 % at the kept length plus 3 s, never falls and stays below 100 % while running.
+    // Progress reaches 100 % at the kept length plus 3 s (the reading itself: tst_textreaders).
     QScopedPointer<VideoItemData> job(makeJob(QStringLiteral("mp4"), QStringLiteral("trim=10,40")));
-    const qint64 total = ProgressReader::progressTotal(*job->m_pMediaInfo);
-    QCOMPARE(ProgressReader::advance(0, QStringLiteral("size=1kB time=00:00:30.00 x"), total), 9090);
-    QCOMPARE(ProgressReader::advance(9500, QStringLiteral("time=00:00:30.00"), total), 9500);
-    QCOMPARE(ProgressReader::advance(0, QStringLiteral("time=00:00:40.00"), total), 9999);
+    QCOMPARE(ProgressReader::progressTotal(*job->m_pMediaInfo), 33000000LL);
 
     // A new format resets a done job with video to ready at 0 %; audio-only stays "mp3".
     QScopedPointer<VideoItemData> song(makeJob(QStringLiteral("mp4"), QStringLiteral("video=0")));
