@@ -348,6 +348,16 @@ QStringList VideoItemData::buildArguments()
     return args;
 }
 
+QString VideoItemData::failureReason() const
+{
+    return m_failureReason;
+}
+
+QStringList VideoItemData::lastArguments() const
+{
+    return {};
+}
+
 QString VideoItemData::subtitleCopyPath() const
 {
     const CommandLineBuilder builder = commandLine();

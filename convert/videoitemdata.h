@@ -43,6 +43,11 @@ public:
     // Chooses the output file and returns the whole list for the next run.
     QStringList buildArguments();
 
+    // Why the last run failed, in a few words for the user; empty unless failed.
+    QString failureReason() const;
+    // The argument list of the last start.
+    QStringList lastArguments() const;
+
     // Set by the list and the row; read by both.
     int m_nEncoderAttempt = 0;
     int m_nState = Ready;
@@ -87,4 +92,5 @@ private:
     quint64 m_nRun = 0;            // counts starts, so that a deferred notice finds its own run
     QString m_outputTail;          // end of the previous chunk: a phrase may straddle two reads
     bool m_bNoCuesInRange = false; // this run's trim keeps none of the subtitle's cues
+    QString m_failureReason;
 };
