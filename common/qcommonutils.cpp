@@ -4,6 +4,7 @@
 #include "common/settingkeys.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTextCodec>
+#include <QUrl>
 #include <QWidget>
 
 #include <mutex>
@@ -63,6 +65,17 @@ void runCommand(const QString& program, const QStringList& arguments)
     }
     if (runner)
         runner(program, arguments);
+}
+
+bool desktopOpen(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QCommonUtils::UrlOpener& urlOpener()
+{
+    static QCommonUtils::UrlOpener opener = desktopOpen;
+    return opener;
 }
 
 long long fieldValue(const QString& field)
@@ -204,6 +217,22 @@ void QCommonUtils::shutdownComputer()
 void QCommonUtils::restartComputer()
 {
     runCommand(QStringLiteral("shutdown"), {QStringLiteral("-r"), QStringLiteral("now")});
+}
+
+void QCommonUtils::setUrlOpener(UrlOpener opener)
+{
+    std::lock_guard<std::mutex> lock(runnerMutex());
+    urlOpener() = opener ? std::move(opener) : UrlOpener(desktopOpen);
+}
+
+bool QCommonUtils::openUrl(const QUrl& url)
+{
+    UrlOpener opener;
+    {
+        std::lock_guard<std::mutex> lock(runnerMutex());
+        opener = urlOpener();
+    }
+    return opener(url);
 }
 
 bool QCommonUtils::CheckCurrentProgramisRunning()

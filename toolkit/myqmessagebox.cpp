@@ -7,7 +7,6 @@
 #include "toolkit/skinhelper.h"
 #include "toolkit/spritecells.h"
 
-#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -23,12 +22,6 @@ namespace {
 int px(int units)
 {
     return InterfaceScale::px(units);
-}
-
-MyQMessageBox::UrlOpener& urlOpener()
-{
-    static MyQMessageBox::UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return opener;
 }
 
 QString builtInButtonSheet(const QString& border, const QString& text, const QString& background)
@@ -86,11 +79,6 @@ MyQMessageBox::MyQMessageBox(int width, int height, QWidget* parent)
 }
 
 MyQMessageBox::~MyQMessageBox() = default;
-
-void MyQMessageBox::setUrlOpener(UrlOpener opener)
-{
-    urlOpener() = opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-}
 
 void MyQMessageBox::setTitle(const QString& title, const QString& styleSheet)
 {
@@ -263,7 +251,7 @@ void MyQMessageBox::CancelButton_slots()
 void MyQMessageBox::OpenUrl_slots(const QString& link)
 {
     // A link that no handler accepts is simply ignored.
-    urlOpener()(QUrl(link));
+    QCommonUtils::openUrl(QUrl(link));
 }
 
 void MyQMessageBox::hideEvent(QHideEvent* event)
