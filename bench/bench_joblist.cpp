@@ -94,9 +94,26 @@ void clearFolder(const QString& folder)
         dir.remove(name);
 }
 
-// The list converting every clip; milliseconds from "Convert All" to the
-// last end.
-double runList(const QList<Source>& sources, OutputProfile& profile, int limit)
+struct Run
+{
+    double wallMs = 0;
+    double ownCpuMs = 0;      // this process: the list or the pool
+    double childrenCpuMs = 0; // the ffmpeg runs
+};
+
+template <typename F> Run measure(F&& f)
+{
+    const double own = ownCpuMs();
+    const double children = childrenCpuMs();
+    Run r;
+    r.wallMs = f();
+    r.ownCpuMs = ownCpuMs() - own;
+    r.childrenCpuMs = childrenCpuMs() - children;
+    return r;
+}
+
+// The list converting every clip, from "Convert All" to the last end.
+Run runList(const QList<Source>& sources, OutputProfile& profile, int limit)
 {
     RuntimeChoices::current()->m_maxConvertCount = limit;
     VideoListWidget list;
@@ -108,21 +125,23 @@ double runList(const QList<Source>& sources, OutputProfile& profile, int limit)
         if (!converting)
             loop.quit();
     });
-    QElapsedTimer t;
-    t.start();
-    list.convertAll();
-    loop.exec();
-    const double ms = t.nsecsElapsed() / 1e6;
+    const Run run = measure([&] {
+        QElapsedTimer t;
+        t.start();
+        list.convertAll();
+        loop.exec();
+        return t.nsecsElapsed() / 1e6;
+    });
     for (int i = 0; i < list.jobCount(); ++i) {
         if (list.jobAt(i)->m_nState != VideoItemData::Completed)
             std::fprintf(stderr, "a list job failed\n");
     }
-    return ms;
+    return run;
 }
 
 // The same argument lists through a pool of `limit` bare processes, each
 // set up as a job sets up its own.
-double runPool(const QList<QStringList>& lists, int limit)
+Run runPool(const QList<QStringList>& lists, int limit)
 {
     QEventLoop loop;
     int next = 0;
@@ -152,40 +171,23 @@ double runPool(const QList<QStringList>& lists, int limit)
             ++running;
         }
     };
-    QElapsedTimer t;
-    t.start();
-    startNext();
-    loop.exec();
-    const double ms = t.nsecsElapsed() / 1e6;
+    const Run run = measure([&] {
+        QElapsedTimer t;
+        t.start();
+        startNext();
+        loop.exec();
+        return t.nsecsElapsed() / 1e6;
+    });
     qDeleteAll(processes);
-    return ms;
-}
-
-struct Run
-{
-    double wallMs = 0;
-    double ownCpuMs = 0;      // this process: the list or the pool
-    double childrenCpuMs = 0; // the ffmpeg runs
-};
-
-template<typename F>
-Run measure(F&& f)
-{
-    const double own = ownCpuMs();
-    const double children = childrenCpuMs();
-    Run r;
-    r.wallMs = f();
-    r.ownCpuMs = ownCpuMs() - own;
-    r.childrenCpuMs = childrenCpuMs() - children;
-    return r;
+    return run;
 }
 
 void compare(int limit, const QList<Source>& sources, const QList<QStringList>& lists, OutputProfile& profile,
     const QString& listOut, const QString& poolOut, int rounds)
 {
     QList<double> viaList, direct, pairs, listCpu, poolCpu, listChildren, poolChildren;
-    const auto list = [&] { return measure([&] { return runList(sources, profile, limit); }); };
-    const auto pool = [&] { return measure([&] { return runPool(lists, limit); }); };
+    const auto list = [&] { return runList(sources, profile, limit); };
+    const auto pool = [&] { return runPool(lists, limit); };
     pool(); // warm the caches
     clearFolder(poolOut);
     // Alternating which side goes first keeps order effects out of the ratio.
@@ -236,7 +238,8 @@ int main(int argc, char* argv[])
 
     // Many small packets, so that each copy takes a while without an encode.
     const QString clip = dir.path() + QStringLiteral("/clip.mp4");
-    if (MediaFactory::videoWithTone(clip, 300, QStringLiteral("160x120"), {QStringLiteral("-preset"), QStringLiteral("ultrafast")})
+    if (MediaFactory::videoWithTone(
+            clip, 300, QStringLiteral("160x120"), {QStringLiteral("-preset"), QStringLiteral("ultrafast")})
             .isEmpty()) {
         std::fprintf(stderr, "could not make the clip\n");
         return 1;

@@ -6,7 +6,8 @@
 
 // Guards every test program: it refuses to run outside the isolated folders
 // that run_isolated.sh makes, no power command it triggers ever reaches the
-// system, and no folder or page it opens reaches a browser (they are recorded). (run_isolated.sh also fails a run that leaked a running child.)
+// system, and no folder or page it opens reaches a browser: the opener records
+// them. (run_isolated.sh also fails a run that leaked a running child.)
 class TestEnv
 {
 public:

@@ -298,8 +298,7 @@ void VideoItemWidget::LayoutItem()
     const int areaRight = secondX - px(10);
     const int areaWidth = px(170);
     const bool converting = job() && job()->m_nState == VideoItemData::Converting;
-    m_pStatusLabel->setGeometry(
-        areaRight - areaWidth, converting ? px(26) : (h - px(20)) / 2, areaWidth, px(20));
+    m_pStatusLabel->setGeometry(areaRight - areaWidth, converting ? px(26) : (h - px(20)) / 2, areaWidth, px(20));
     m_pProgressTrack->setGeometry(areaRight - px(160), px(57), px(100), px(6));
     m_pPercentLabel->setGeometry(areaRight - px(56), px(50), px(56), px(20));
     placeResult();
@@ -311,7 +310,8 @@ void VideoItemWidget::placeResult()
 {
     const int side = px(28);
     const int areaRight = width() - px(20) - 2 * side - px(12) - px(10);
-    const int textWidth = qMin(px(220), m_pResultLabel->fontMetrics().horizontalAdvance(m_pResultLabel->text()) + px(4));
+    const int textWidth
+        = qMin(px(220), m_pResultLabel->fontMetrics().horizontalAdvance(m_pResultLabel->text()) + px(4));
     const int y = (height() - px(20)) / 2;
     m_pResultLabel->setGeometry(areaRight - textWidth, y, textWidth, px(20));
     m_pResultIcon->setGeometry(areaRight - textWidth - px(24), y, px(20), px(20));
@@ -333,8 +333,9 @@ void VideoItemWidget::FlushStyle()
     }
 
     const QString toolBackground = QStringLiteral("QLabel{background:transparent;border:none;}");
-    const QString toolHoverBackground
-        = QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}").arg(QLatin1String(c.toolHoverBackground)).arg(px(4));
+    const QString toolHoverBackground = QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}")
+                                            .arg(QLatin1String(c.toolHoverBackground))
+                                            .arg(px(4));
     for (auto [button, code] : {std::pair<BgIconButton*, int>(m_pCutButton, TrimGlyph), {m_pCropButton, CropGlyph},
              {m_pAudioButton, AudioGlyph}}) {
         const int side = px(30);
@@ -376,8 +377,9 @@ void VideoItemWidget::FlushStyle()
     m_pPercentLabel->setStyleSheet(labelSheet(c.text, small));
     m_pProgressTrack->setStyleSheet(
         QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}").arg(QLatin1String(c.track)).arg(px(3)));
-    m_pProgressFill->setStyleSheet(
-        QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}").arg(QLatin1String(FillColour)).arg(px(3)));
+    m_pProgressFill->setStyleSheet(QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}")
+                                       .arg(QLatin1String(FillColour))
+                                       .arg(px(3)));
     m_pResultLabel->setStyleSheet(labelSheet(c.text, small));
 
     m_pMenu->setStyleSheet(
@@ -416,8 +418,8 @@ void VideoItemWidget::showThumbnail()
         picture.load(path);
     if (picture.isNull())
         picture = QPixmap(SpriteCells::WidePublicSheet).copy(SpriteCells::ThumbnailPlaceholder);
-    setBackgroundPicture(m_pThumbLabel,
-        picture.scaled(m_pThumbLabel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    setBackgroundPicture(
+        m_pThumbLabel, picture.scaled(m_pThumbLabel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_shownThumbPath = path;
     m_bThumbShown = true;
 }
@@ -513,20 +515,20 @@ void VideoItemWidget::showStatus()
         m_pDeleteButton->show();
         m_pOpenButton->show();
         m_pResultLabel->setText(tr("Conversion completed"));
-        m_pResultIcon->setPixmap(
-            QPixmap(SpriteCells::PublicSheet)
-                .copy(SpriteCells::publicCells(SpriteCells::SuccessColumn, isDark() ? SpriteCells::Dark : SpriteCells::Light)
-                          .normal));
+        m_pResultIcon->setPixmap(QPixmap(SpriteCells::PublicSheet)
+                                     .copy(SpriteCells::publicCells(
+                                         SpriteCells::SuccessColumn, isDark() ? SpriteCells::Dark : SpriteCells::Light)
+                                               .normal));
         m_pResultLabel->show();
         m_pResultIcon->show();
         break;
     case VideoItemData::Failed: {
         m_pDeleteButton->show();
         m_pResultLabel->setText(tr("Conversion failed"));
-        m_pResultIcon->setPixmap(
-            QPixmap(SpriteCells::PublicSheet)
-                .copy(SpriteCells::publicCells(SpriteCells::FailureColumn, isDark() ? SpriteCells::Dark : SpriteCells::Light)
-                          .normal));
+        m_pResultIcon->setPixmap(QPixmap(SpriteCells::PublicSheet)
+                                     .copy(SpriteCells::publicCells(
+                                         SpriteCells::FailureColumn, isDark() ? SpriteCells::Dark : SpriteCells::Light)
+                                               .normal));
         // The reason is at hand where the failure shows, not only in the log.
         const QString why = failureText();
         m_pResultLabel->setToolTip(why);
@@ -611,8 +613,8 @@ void VideoItemWidget::LoadData()
 
     m_target.values[FormatFact]->setText(item->m_format.toUpper());
     if (m) {
-        m_target.values[ResolutionFact]->setText(m->cropWidth >= 1 ? resolutionText(m->cropWidth, m->cropHeight)
-                                                                   : resolutionText(m->width, m->height));
+        m_target.values[ResolutionFact]->setText(
+            m->cropWidth >= 1 ? resolutionText(m->cropWidth, m->cropHeight) : resolutionText(m->width, m->height));
         m_target.values[DurationFact]->setText(
             QCommonUtils::TimetoString(m->trimEnd >= 1 ? m->trimEnd - m->trimStart : m->duration));
     } else {

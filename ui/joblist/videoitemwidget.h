@@ -31,8 +31,8 @@ class VideoItemWidget : public MyTableItemWidget
 
 public:
     // Shows the single-file open dialog; tests put a stand-in in its place.
-    using FileChooser = std::function<QString(
-        QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
+    using FileChooser
+        = std::function<QString(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
     static void setFileChooser(FileChooser chooser); // an empty one restores the dialog
 
     explicit VideoItemWidget(QWidget* parent = nullptr);

@@ -29,8 +29,8 @@ public:
     // Makes a job of a probed file; the job owns both records. A file without
     // a media record cannot be converted: it is refused (false) and the
     // records are deleted.
-    bool addVideoItem(const QString& sourcePath, MediaInfo* mediaInfo, const QString& thumbPath,
-        OutputProfile* profile, ProbeInfo* probeInfo, const QString& srtPath);
+    bool addVideoItem(const QString& sourcePath, MediaInfo* mediaInfo, const QString& thumbPath, OutputProfile* profile,
+        ProbeInfo* probeInfo, const QString& srtPath);
     void setAllOutputProfile(OutputProfile* profile);
     void convertAll();
     int unfinishedCount() const;
