@@ -411,7 +411,7 @@ void VideoItemWidget::showThumbnail()
 {
     VideoItemData* item = job();
     const QString path = item ? item->m_thumbPath : QString();
-    if (m_bThumbShown && path == m_shownThumbPath)
+    if (m_bThumbShown && path == m_shownThumbPath && m_pThumbLabel->size() == m_shownThumbSize)
         return;
     QPixmap picture;
     if (!path.isEmpty() && QFileInfo::exists(path))
@@ -421,6 +421,7 @@ void VideoItemWidget::showThumbnail()
     setBackgroundPicture(
         m_pThumbLabel, picture.scaled(m_pThumbLabel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_shownThumbPath = path;
+    m_shownThumbSize = m_pThumbLabel->size();
     m_bThumbShown = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/joblist/mytableitemwidget.h"
 
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -136,7 +137,9 @@ private:
     QAction* m_pRemoveAction = nullptr;
     QAction* m_pRemoveAllAction = nullptr;
 
-    // The picture the thumbnail shows, so that a refresh does not read it again.
+    // The picture the thumbnail shows and at what size, so that a refresh
+    // does not read it again.
     QString m_shownThumbPath;
+    QSize m_shownThumbSize;
     bool m_bThumbShown = false;
 };

@@ -482,6 +482,8 @@ void TestVideoListWidget::pictures()
         for (const auto& [name, format, state] : jobs) {
             VideoItemData* job = add(str(name), str(format), state);
             job->m_nProgress = 4567;
+            if (job->m_format == QLatin1String("mp3"))
+                job->m_thumbPath.clear(); // a song has no picture: the placeholder shows
             if (job->m_sourcePath.contains(QLatin1String("subtitle")))
                 job->m_srtPath = str("/home/user/Videos/subtitles/With subtitle.en.srt");
             if (job->m_sourcePath.contains(QLatin1String("Trimmed"))) {
@@ -489,10 +491,14 @@ void TestVideoListWidget::pictures()
                 job->m_pMediaInfo->trimEnd = 72 * Second;
                 job->m_pMediaInfo->cropWidth = 1280;
                 job->m_pMediaInfo->cropHeight = 720;
+                job->setOutputProfile(&m_profile); // the estimate an editor's close leaves
             }
         }
         for (int i = 0; i < m_list->jobCount(); ++i) {
             VideoItemWidget* row = refreshed(m_list->jobAt(i));
+            // The thumbnail or the placeholder fills its label once, untiled.
+            const QLabel* thumb = child(row, "thumbLabel");
+            QCOMPARE(thumb->palette().window().texture().size(), thumb->size());
             QList<QWidget*> visible;
             for (QWidget* w : row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 if (w->isVisibleTo(row) && w->objectName() != QLatin1String("progressFill"))
