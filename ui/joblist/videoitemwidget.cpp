@@ -124,6 +124,28 @@ void setBackgroundPicture(QLabel* label, const QPixmap& picture)
     label->setAutoFillBackground(true);
 }
 
+// A picture button redraws its picture on every placing; rows are laid out
+// on every refresh, mostly to the same place.
+void place(MyPushButton* button, const QRect& rect)
+{
+    if (button->geometry() != rect)
+        button->setGeometry(rect);
+}
+
+// An icon button restyles itself on every change of look; a refresh mostly
+// leaves the look as it was.
+void check(BgIconButton* button, bool checked)
+{
+    if (button->isChecked() != checked)
+        button->setChecked(checked);
+}
+
+void enable(BgIconButton* button, bool enabled)
+{
+    if (button->isMyEnabled() != enabled)
+        button->setEnabled(enabled);
+}
+
 QString resolutionText(int width, int height)
 {
     return QString::number(width) + QLatin1Char('X') + QString::number(height);
@@ -288,10 +310,10 @@ void VideoItemWidget::LayoutItem()
     const int right = w - px(20);
     const int side = px(28);
     const int buttonY = (h - side) / 2;
-    m_pDeleteButton->setGeometry(right - side, buttonY, side, side);
+    place(m_pDeleteButton, QRect(right - side, buttonY, side, side));
     const int secondX = right - 2 * side - px(12);
-    m_pConvertButton->setGeometry(secondX, buttonY, side, side);
-    m_pOpenButton->setGeometry(secondX, buttonY, side, side);
+    place(m_pConvertButton, QRect(secondX, buttonY, side, side));
+    place(m_pOpenButton, QRect(secondX, buttonY, side, side));
     m_pLoadingLabel->setGeometry(secondX + (side - px(18)) / 2, (h - px(18)) / 2, px(18), px(18));
     m_pLoadingMovie->setScaledSize(m_pLoadingLabel->size());
 
@@ -469,7 +491,7 @@ void VideoItemWidget::showStatus()
         m_pSoftcodeButton->setChecked(item->m_bSoftSubtitle);
         setElidedText(m_pSrtLabel, item->m_srtPath, Qt::ElideMiddle);
         m_pSrtLabel->setToolTip(item->m_srtPath);
-        m_pSrtDelButton->setEnabled(false);
+        enable(m_pSrtDelButton, false);
         m_pBurninButton->setEnabled(true);
         m_pSoftcodeButton->setEnabled(true);
     }
@@ -494,7 +516,7 @@ void VideoItemWidget::showStatus()
     case VideoItemData::Ready:
         m_pDeleteButton->show();
         m_pConvertButton->show();
-        m_pSrtDelButton->setEnabled(true);
+        enable(m_pSrtDelButton, true);
         if (!mp3)
             showSubtitleAndTools();
         break;
@@ -625,9 +647,9 @@ void VideoItemWidget::LoadData()
     m_target.values[SizeFact]->setText(item->m_sizeText);
 
     // A tool whose edit is in effect shows checked.
-    m_pCutButton->setChecked(m && m->isTrimmed());
-    m_pCropButton->setChecked(m && (m->isCropped() || m->rotation % 360 != 0 || m->flipH == 1 || m->flipV == 1));
-    m_pAudioButton->setChecked(m && (m->removeOriginalAudio || !m->externalAudioPath.isEmpty()));
+    check(m_pCutButton, m && m->isTrimmed());
+    check(m_pCropButton, m && (m->isCropped() || m->rotation % 360 != 0 || m->flipH == 1 || m->flipV == 1));
+    check(m_pAudioButton, m && (m->removeOriginalAudio || !m->externalAudioPath.isEmpty()));
 
     showThumbnail();
 }
