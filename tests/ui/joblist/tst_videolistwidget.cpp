@@ -631,10 +631,10 @@ void TestVideoListWidget::convertButtonAndLimit()
 
 // Deleting the converting job kills its ffmpeg, releases the job with its
 // subtitle copy and output name, and the first waiting job starts; what the
-// removed job still reports reaches nobody. "Remove All" then stops the
-// running job, which stands between a finished and a waiting one, without
-// starting another: nothing of this process is left running and the page
-// hears once that nothing converts.
+// removed job still reports reaches nobody. "Stop all" and "Remove All" then
+// stop the running job, which stands between a finished and a waiting one,
+// without starting another: nothing of this process is left running and the
+// page hears once that nothing converts.
 void TestVideoListWidget::removal()
 {
     m_choices.m_maxConvertCount = 1;
@@ -666,6 +666,12 @@ void TestVideoListWidget::removal()
 
     jobs << addReal(pipe(str("d.mkv")), m_clip);
     click(jobs[3], "convertButton");
+    QTRY_COMPARE_WITH_TIMEOUT(ffmpegChildren().size(), 1, 10000);
+    // Stopping all starts nothing either; the waiting job keeps waiting.
+    m_list->stopAll();
+    QCOMPARE(stateText(), str("2 4 0"));
+    QVERIFY(ffmpegChildren().isEmpty());
+    click(jobs[2], "convertButton");
     QTRY_COMPARE_WITH_TIMEOUT(ffmpegChildren().size(), 1, 10000);
     QStringList started;
     connect(jobs[3], &VideoItemData::updateShow, this,
