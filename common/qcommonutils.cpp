@@ -4,12 +4,14 @@
 #include "common/settingkeys.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QSettings>
 #include <QStringView>
 #include <QTextCodec>
+#include <QUrl>
 #include <QVector>
 
 #include <mutex>
@@ -60,6 +62,17 @@ void runCommand(const QString& program, const QStringList& arguments)
     }
     if (runner)
         runner(program, arguments);
+}
+
+bool desktopOpen(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QCommonUtils::UrlOpener& urlOpener()
+{
+    static QCommonUtils::UrlOpener opener = desktopOpen;
+    return opener;
 }
 
 long long fieldValue(const QString& field)
@@ -227,6 +240,22 @@ void QCommonUtils::shutdownComputer()
 void QCommonUtils::restartComputer()
 {
     runCommand(QStringLiteral("shutdown"), {QStringLiteral("-r"), QStringLiteral("now")});
+}
+
+void QCommonUtils::setUrlOpener(UrlOpener opener)
+{
+    std::lock_guard<std::mutex> lock(runnerMutex());
+    urlOpener() = opener ? std::move(opener) : UrlOpener(desktopOpen);
+}
+
+bool QCommonUtils::openUrl(const QUrl& url)
+{
+    UrlOpener opener;
+    {
+        std::lock_guard<std::mutex> lock(runnerMutex());
+        opener = urlOpener();
+    }
+    return opener(url);
 }
 
 bool QCommonUtils::CheckCurrentProgramisRunning()

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QCoreApplication;
+class QUrl;
 
 namespace MyQtCustom {
 
@@ -38,6 +39,12 @@ public:
     static void setCommandRunner(CommandRunner runner);
     static void shutdownComputer();
     static void restartComputer();
+
+    // Folders and web pages open through a replaceable opener, the desktop's
+    // default handler unless replaced; tests record instead of opening.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    static void setUrlOpener(UrlOpener opener); // an empty one restores the default
+    static bool openUrl(const QUrl& url);
 
     static bool CheckCurrentProgramisRunning();
     static void SetLocaleLangUTF8();

@@ -76,15 +76,27 @@ QString tidyLine(QString line)
     return line;
 }
 
+// One environment shared by every job (it is implicitly shared, so a copy per
+// job would cost each job its own few kilobytes once it was changed).
+const QProcessEnvironment& conversionEnvironment()
+{
+    static QString madeFor;
+    static QProcessEnvironment env;
+    if (env.isEmpty() || madeFor != g_appDirPath) {
+        madeFor = g_appDirPath;
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FONTCONFIG_FILE"), g_appDirPath + QLatin1String("/font/fonts.conf"));
+    }
+    return env;
+}
+
 } // namespace
 
 VideoItemData::VideoItemData(QObject* parent)
     : QObject(parent),
       m_process(new ChildProcess(this))
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FONTCONFIG_FILE"), g_appDirPath + QLatin1String("/font/fonts.conf"));
-    m_process->setProcessEnvironment(env);
+    m_process->setProcessEnvironment(conversionEnvironment());
     connect(m_process, &ChildProcess::outputReady, this, &VideoItemData::ffmpegProcess_StandardOutput_slots);
     connect(m_process, &ChildProcess::finished, this, [this](int exitCode, ChildProcess::Outcome outcome) {
         m_runOutcome = outcome;

@@ -8,7 +8,6 @@
 #include "toolkit/spritecells.h"
 #include "toolkit/windowutils.h"
 
-#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -25,12 +24,6 @@ namespace {
 int px(int units)
 {
     return InterfaceScale::px(units);
-}
-
-MyQMessageBox::UrlOpener& urlOpener()
-{
-    static MyQMessageBox::UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return opener;
 }
 
 QString builtInButtonSheet(const QString& border, const QString& text, const QString& background)
@@ -88,11 +81,6 @@ MyQMessageBox::MyQMessageBox(int width, int height, QWidget* parent)
 }
 
 MyQMessageBox::~MyQMessageBox() = default;
-
-void MyQMessageBox::setUrlOpener(UrlOpener opener)
-{
-    urlOpener() = opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-}
 
 void MyQMessageBox::setTitle(const QString& title, const QString& styleSheet)
 {
@@ -265,7 +253,7 @@ void MyQMessageBox::CancelButton_slots()
 void MyQMessageBox::OpenUrl_slots(const QString& link)
 {
     // A link that no handler accepts is simply ignored.
-    urlOpener()(QUrl(link));
+    QCommonUtils::openUrl(QUrl(link));
 }
 
 void MyQMessageBox::hideEvent(QHideEvent* event)

@@ -3,11 +3,8 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include <functional>
-
 class QLabel;
 class QMovie;
-class QUrl;
 class QWidget;
 
 namespace MyQtCustom {
@@ -44,10 +41,6 @@ public:
         const QPixmap& icon = QPixmap());
     static int information(
         const QString& title, const QString& text, const QString& okText, const QString& cancelText, int iconType);
-
-    // Links in a message open through this; tests put a recorder in its place.
-    using UrlOpener = std::function<bool(const QUrl& url)>;
-    static void setUrlOpener(UrlOpener opener);
 
     QLabel* titleLabel() const { return m_titleLabel; }
     QLabel* textLabel() const { return m_textLabel; }

@@ -3,6 +3,7 @@
 #include "common/qcommonutils.h"
 
 #include <QDir>
+#include <QMutex>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,9 @@ namespace {
     std::fprintf(stderr, "refusing to run outside the isolated test folders: %s\n", why);
     std::exit(2);
 }
+
+QMutex g_openedMutex;
+QList<QUrl> g_opened;
 
 } // namespace
 
@@ -37,6 +41,23 @@ void TestEnv::guard()
         std::fprintf(
             stderr, "not run in a test: %s %s\n", qPrintable(program), qPrintable(arguments.join(QLatin1Char(' '))));
     });
+    MyQtCustom::QCommonUtils::setUrlOpener([](const QUrl& url) {
+        QMutexLocker lock(&g_openedMutex);
+        g_opened.append(url);
+        return true;
+    });
+}
+
+QList<QUrl> TestEnv::openedUrls()
+{
+    QMutexLocker lock(&g_openedMutex);
+    return g_opened;
+}
+
+void TestEnv::clearOpenedUrls()
+{
+    QMutexLocker lock(&g_openedMutex);
+    g_opened.clear();
 }
 
 QString TestEnv::root()

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 // Guards every test program: it refuses to run outside the isolated folders
-// that run_isolated.sh makes, and no power command it triggers ever reaches
-// the system. (run_isolated.sh also fails a run that leaked a running child.)
+// that run_isolated.sh makes, no power command it triggers ever reaches the
+// system, and no folder or page it opens reaches a browser: the opener records
+// them. (run_isolated.sh also fails a run that leaked a running child.)
 class TestEnv
 {
 public:
@@ -15,4 +18,8 @@ public:
     static QString appDir();
     // A fresh empty folder under the isolated root.
     static QString makeDir(const QString& name);
+
+    // What would have been opened with the desktop's handler, oldest first.
+    static QList<QUrl> openedUrls();
+    static void clearOpenedUrls();
 };

@@ -8,7 +8,6 @@
 #include "toolkit/windowutils.h"
 
 #include <QLabel>
-#include <QScopeGuard>
 #include <QUrl>
 
 using MyQtCustom::LabelButton;
@@ -75,14 +74,9 @@ void TestMyQMessageBox::box()
     QFETCH(int, extra);
     QFETCH(QString, way);
     QFETCH(int, result);
-    // Links go through a replaceable opener, so no browser ever starts here;
-    // one that nobody handles is ignored.
-    QList<QUrl> opened;
-    MyQMessageBox::setUrlOpener([&opened](const QUrl& url) {
-        opened << url;
-        return false;
-    });
-    const auto noOpener = qScopeGuard([] { MyQMessageBox::setUrlOpener({}); });
+    // Links go through the replaceable opener, which the test guard replaces
+    // with a recorder, so no browser ever starts here.
+    TestEnv::clearOpenedUrls();
     const auto check = [&](MyQMessageBox* box) {
         QCOMPARE(box->width(), 480);
         QCOMPARE(box->geometry().center(), m_main.geometry().center());
@@ -150,7 +144,7 @@ void TestMyQMessageBox::box()
                          : MyQMessageBox::warning(title, text.repeated(3), ok, cancel, iconType),
         result);
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://example.invalid/help"))});
+    QCOMPARE(TestEnv::openedUrls(), QList<QUrl>{QUrl(QStringLiteral("https://example.invalid/help"))});
 }
 
 MORVAYNE_TEST_MAIN(TestMyQMessageBox)
