@@ -4,6 +4,7 @@
 #include "common/settingkeys.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -63,6 +64,12 @@ void runCommand(const QString& program, const QStringList& arguments)
     }
     if (runner)
         runner(program, arguments);
+}
+
+QCommonUtils::UrlOpener& urlOpener()
+{
+    static QCommonUtils::UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return opener;
 }
 
 long long fieldValue(const QString& field)
@@ -204,6 +211,16 @@ void QCommonUtils::shutdownComputer()
 void QCommonUtils::restartComputer()
 {
     runCommand(QStringLiteral("shutdown"), {QStringLiteral("-r"), QStringLiteral("now")});
+}
+
+void QCommonUtils::setUrlOpener(UrlOpener opener)
+{
+    urlOpener() = std::move(opener);
+}
+
+bool QCommonUtils::openUrl(const QUrl& url)
+{
+    return urlOpener() ? urlOpener()(url) : false;
 }
 
 bool QCommonUtils::CheckCurrentProgramisRunning()

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QApplication;
+class QUrl;
 class QWidget;
 
 namespace MyQtCustom {
@@ -39,6 +40,11 @@ public:
     static void setCommandRunner(CommandRunner runner);
     static void shutdownComputer();
     static void restartComputer();
+
+    // Web pages open through a replaceable opener, so tests never start a browser.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    static void setUrlOpener(UrlOpener opener);
+    static bool openUrl(const QUrl& url);
 
     static bool CheckCurrentProgramisRunning();
     static void SetLocaleLangUTF8();
