@@ -38,27 +38,59 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Light.ttf" "${_app}/font/Lato-Light_0.ttf"
   COMMAND ${CMAKE_COMMAND} -E copy "${MORVAYNE_LATO_DIR}/Lato-Regular.ttf" "${_app}/font/Lato-Regular_0.ttf"
   COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${_app}/font/fonts.conf"
-  COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/translations/Lang_config" "${_app}/Lang/Lang_config"
-  DEPENDS "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${CMAKE_SOURCE_DIR}/translations/Lang_config"
+  COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/translations/Lang_config" "${_app}/Lang/Lang_config"
+  DEPENDS "${CMAKE_SOURCE_DIR}/resources/fonts.conf" "${PROJECT_SOURCE_DIR}/translations/Lang_config"
   COMMENT "Assembling the application folder"
   VERBATIM)
 
-# Program texts; the .qm files land in the "Lang" folder beside the executable.
-set(MORVAYNE_TS_FILES
-  "${CMAKE_SOURCE_DIR}/translations/Lang_EN.ts"
-  "${CMAKE_SOURCE_DIR}/translations/Lang_ZH.ts")
+# Program texts: translations/Lang_<CODE>.ts become Lang/Lang_<CODE>.qm.
+# Every code listed in Lang_config has one.
+set(MORVAYNE_LANGUAGES EN ZH DE FR ES JA)
+set(MORVAYNE_TS_FILES)
+foreach(_code IN LISTS MORVAYNE_LANGUAGES)
+  list(APPEND MORVAYNE_TS_FILES "${PROJECT_SOURCE_DIR}/translations/Lang_${_code}.ts")
+endforeach()
 set_source_files_properties(${MORVAYNE_TS_FILES} PROPERTIES OUTPUT_LOCATION "${_app}/Lang")
 qt5_add_translation(MORVAYNE_QM_FILES ${MORVAYNE_TS_FILES})
 
-add_custom_target(appfolder ALL DEPENDS ${_outputs} ${MORVAYNE_QM_FILES})
+# The framework's own texts (file dialogs, standard buttons) come from
+# Debian's qttranslations5-l10n as Lang/Qt_<CODE>.qm. qtbase_<lang>.qm holds
+# the Qt Widgets texts and stands alone; qt_<lang>.qm would only point at it.
+get_target_property(_qmake Qt5::qmake IMPORTED_LOCATION)
+execute_process(COMMAND "${_qmake}" -query QT_INSTALL_TRANSLATIONS
+  OUTPUT_VARIABLE _qt_translations OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(MORVAYNE_QT_TRANSLATIONS_DIR "${_qt_translations}" CACHE PATH
+  "Folder holding Qt's own translations (package qttranslations5-l10n)")
+set(_qt_lang_ZH zh_CN)
+set(_qt_lang_DE de)
+set(_qt_lang_FR fr)
+set(_qt_lang_ES es)
+set(_qt_lang_JA ja)
+set(MORVAYNE_QT_QM_FILES)
+foreach(_code ZH DE FR ES JA)
+  set(_from "${MORVAYNE_QT_TRANSLATIONS_DIR}/qtbase_${_qt_lang_${_code}}.qm")
+  if(NOT EXISTS "${_from}")
+    message(FATAL_ERROR "${_from} is missing (package qttranslations5-l10n)")
+  endif()
+  set(_to "${_app}/Lang/Qt_${_code}.qm")
+  add_custom_command(
+    OUTPUT "${_to}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${_app}/Lang"
+    COMMAND ${CMAKE_COMMAND} -E copy "${_from}" "${_to}"
+    DEPENDS "${_from}"
+    VERBATIM)
+  list(APPEND MORVAYNE_QT_QM_FILES "${_to}")
+endforeach()
+
+add_custom_target(appfolder ALL DEPENDS ${_outputs} ${MORVAYNE_QM_FILES} ${MORVAYNE_QT_QM_FILES})
 
 # Refreshing the .ts sources from the code is a deliberate step, never part of a build.
 add_custom_target(lupdate
   COMMAND Qt5::lupdate -no-obsolete -locations none
-          "${CMAKE_SOURCE_DIR}/app" "${CMAKE_SOURCE_DIR}/toolkit" "${CMAKE_SOURCE_DIR}/ui"
-          "${CMAKE_SOURCE_DIR}/convert" "${CMAKE_SOURCE_DIR}/probe" "${CMAKE_SOURCE_DIR}/common"
+          "${PROJECT_SOURCE_DIR}/app" "${PROJECT_SOURCE_DIR}/toolkit" "${PROJECT_SOURCE_DIR}/ui"
+          "${PROJECT_SOURCE_DIR}/convert" "${PROJECT_SOURCE_DIR}/probe" "${PROJECT_SOURCE_DIR}/common"
           -ts ${MORVAYNE_TS_FILES}
-  WORKING_DIRECTORY "${CMAKE_SOURCE_DIR}"
+  WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
   VERBATIM)
 
 include(GNUInstallDirs)
@@ -67,7 +99,7 @@ install(FILES
   "${_app}/font/Lato-Bold_0.ttf" "${_app}/font/Lato-Light_0.ttf" "${_app}/font/Lato-Regular_0.ttf"
   "${_app}/font/fonts.conf"
   DESTINATION "${MORVAYNE_INSTALL_DIR}/font")
-install(FILES "${_app}/Lang/Lang_config" ${MORVAYNE_QM_FILES}
+install(FILES "${_app}/Lang/Lang_config" ${MORVAYNE_QM_FILES} ${MORVAYNE_QT_QM_FILES}
   DESTINATION "${MORVAYNE_INSTALL_DIR}/Lang")
 install(CODE "
   set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MORVAYNE_INSTALL_DIR}\")
