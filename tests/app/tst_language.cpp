@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,49 +54,37 @@ QSettings settings()
 }
 
 // An application folder of the test's own: the built translations and fonts,
-// with the given language list (none when config is null).
-QString makeAppDir(const QString& name, const QByteArray& config)
+// with the given language list (none when it is null).
+QString makeAppDir(const QByteArray& config)
 {
-    const QString dir = TestEnv::makeDir(name);
+    const QString dir = TestEnv::makeDir(QStringLiteral("app"));
     QDir(dir).mkpath(QStringLiteral("Lang"));
     QFile::link(TestEnv::appDir() + QLatin1String("/font"), dir + QLatin1String("/font"));
     const QDir built(TestEnv::appDir() + QLatin1String("/Lang"));
     for (const QString& file : built.entryList({QStringLiteral("*.qm")}, QDir::Files))
         QFile::copy(built.filePath(file), dir + QLatin1String("/Lang/") + file);
-    if (!config.isNull()) {
-        QFile f(dir + QLatin1String("/Lang/Lang_config"));
-        if (!f.open(QIODevice::WriteOnly) || f.write(config) != config.size())
-            qFatal("cannot write the language list");
-    }
+    QFile f(dir + QLatin1String("/Lang/Lang_config"));
+    if (!config.isNull() && (!f.open(QIODevice::WriteOnly) || f.write(config) != config.size()))
+        qFatal("cannot write the language list");
     return dir;
 }
 
-QStringList texts(const QList<QAction*>& actions)
+QString texts(const QList<QAction*>& actions)
 {
     QStringList out;
     for (QAction* a : actions)
         out << (a->isSeparator() ? QStringLiteral("|") : a->text());
-    return out;
+    return out.join(QLatin1Char(','));
 }
 
 QImage glyphImage(const QFont& font, const QString& text)
 {
-    QImage image(64, 64, QImage::Format_ARGB32);
+    QImage image(64, 64, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setFont(font);
-    p.setPen(Qt::black);
     p.drawText(image.rect(), Qt::AlignCenter, text);
     return image;
-}
-
-bool hasInk(const QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                return true;
-    return false;
 }
 
 // Every CJK character of the text is drawn by the widget's own font as a
@@ -105,19 +92,18 @@ bool hasInk(const QImage& image)
 void verifyGlyphs(QWidget* widget, const QString& text)
 {
     const QFont font = widget->font();
-    const QFontMetrics metrics(font);
     const QImage missing = glyphImage(font, QString::fromUcs4(U"\U0010FFFD"));
+    const QImage blank = glyphImage(font, QString());
     int cjk = 0;
     for (const QChar ch : text) {
         if (ch.unicode() < 0x2E80)
             continue;
         ++cjk;
-        const QString what = QStringLiteral("'%1' of \"%2\" in %3").arg(ch).arg(text, QFontInfo(font).family());
-        QVERIFY2(metrics.inFont(ch), qPrintable(what + QLatin1String(": not in the font")));
         const QImage drawn = glyphImage(font, ch);
-        QVERIFY2(hasInk(drawn) && drawn != missing, qPrintable(what + QLatin1String(": no real glyph")));
+        const QString what = QStringLiteral("'%1' of \"%2\" in %3").arg(ch).arg(text, QFontInfo(font).family());
+        QVERIFY2(QFontMetrics(font).inFont(ch) && drawn != blank && drawn != missing, qPrintable(what));
     }
-    QVERIFY2(cjk > 0, qPrintable(QStringLiteral("no CJK text in \"%1\"").arg(text)));
+    QVERIFY2(cjk > 0, qPrintable(text));
 }
 
 } // namespace
@@ -141,39 +127,34 @@ void TestLanguage::init()
 void TestLanguage::languageMenu_data()
 {
     QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("codes");
-    QTest::newRow("shipped list") << QByteArray()
-                                  << QStringList{QStringLiteral("English"), QStringLiteral("简体中文"),
-                                         QStringLiteral("Deutsch"), QStringLiteral("Français"),
-                                         QStringLiteral("Español"), QStringLiteral("日本語")}
-                                  << QStringList{QStringLiteral("EN"), QStringLiteral("ZH"), QStringLiteral("DE"),
-                                         QStringLiteral("FR"), QStringLiteral("ES"), QStringLiteral("JA")};
-    QTest::newRow("no list") << QByteArray("absent") << QStringList{QStringLiteral("English")}
-                             << QStringList{QStringLiteral("EN")};
-    QTest::newRow("third line empty") << QByteArray("EN=English\nZH=中文\n\nDE=Deutsch\n")
-                                      << QStringList{QStringLiteral("English"), QStringLiteral("中文")}
-                                      << QStringList{QStringLiteral("EN"), QStringLiteral("ZH")};
-    QTest::newRow("blank line, trimmed lines, CR LF, mark")
-        << QByteArray("\xEF\xBB\xBF" "EN=English\r\n   \r\n  FR=Français  \r\n")
-        << QStringList{QStringLiteral("English"), QStringLiteral("Français")}
-        << QStringList{QStringLiteral("EN"), QStringLiteral("FR")};
-    QTest::newRow("second equals sign, empty name")
-        << QByteArray("EN=English=US\nDE=\nno sign here\nES=Español")
-        << QStringList{QStringLiteral("English"), QString(), QStringLiteral("Español")}
-        << QStringList{QStringLiteral("EN"), QStringLiteral("DE"), QStringLiteral("ES")};
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QString>("codes");
+    QTest::newRow("shipped list") << QByteArray() << "English,简体中文,Deutsch,Français,Español,日本語"
+                                  << "EN,ZH,DE,FR,ES,JA";
+    QTest::newRow("no list") << QByteArray("absent") << "English"
+                             << "EN";
+    QTest::newRow("third line empty") << QByteArray("EN=English\nZH=中文\n\nDE=Deutsch\n") << "English,中文"
+                                      << "EN,ZH";
+    QTest::newRow("blank line, trimmed lines, CR LF, byte order mark")
+        << QByteArray("\xEF\xBB\xBF"
+                      "EN=English\r\n   \r\n  FR=Français  \r\n")
+        << "English,Français"
+        << "EN,FR";
+    QTest::newRow("second equals sign, empty name, no sign")
+        << QByteArray("EN=English=US\nDE=\nno sign here\nES=Español") << "English,,Español"
+        << "EN,DE,ES";
 }
 
 void TestLanguage::languageMenu()
 {
     QFETCH(QByteArray, config);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, codes);
+    QFETCH(QString, names);
+    QFETCH(QString, codes);
     if (!config.isEmpty())
-        g_appDirPath = makeAppDir(QStringLiteral("menu"), config == "absent" ? QByteArray() : config);
+        g_appDirPath = makeAppDir(config == "absent" ? QByteArray() : config);
     VCManagerWidget w;
-    QCOMPARE(w.topWidget()->languageNames(), names);
-    QCOMPARE(w.topWidget()->languageCodes(), codes);
+    QCOMPARE(w.topWidget()->languageNames().join(QLatin1Char(',')), names);
+    QCOMPARE(w.topWidget()->languageCodes().join(QLatin1Char(',')), codes);
     QCOMPARE(texts(w.topWidget()->languageMenu()->actions()), names);
 }
 
@@ -181,18 +162,13 @@ void TestLanguage::startLanguage_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("language"); // stored afterwards
     QTest::addColumn<QString>("help");
-    QTest::newRow("zh_CN") << QStringLiteral("zh_CN") << QStringLiteral("ZH") << QStringLiteral("ZH_CN")
-                           << QStringLiteral("帮助");
-    QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("DE") << QStringLiteral("DE")
-                        << QStringLiteral("Hilfe");
-    QTest::newRow("JA, Japan") << QStringLiteral("JA, Japan") << QStringLiteral("JA") << QStringLiteral("JA, Japan")
-                               << QStringLiteral("ヘルプ");
-    QTest::newRow("no translation file") << QStringLiteral("xy-Test") << QStringLiteral("EN")
-                                         << QStringLiteral("EN-Test") << QStringLiteral("Help");
-    QTest::newRow("too short") << QStringLiteral("z") << QStringLiteral("EN") << QStringLiteral("EN")
-                               << QStringLiteral("Help");
+    QTest::newRow("zh_CN") << "zh_CN" << "ZH" << "ZH_CN" << "帮助";
+    QTest::newRow("de") << "de" << "DE" << "DE" << "Hilfe";
+    QTest::newRow("JA, Japan") << "JA, Japan" << "JA" << "JA, Japan" << "ヘルプ";
+    QTest::newRow("no translation file") << "xy-Test" << "EN" << "EN-Test" << "Help";
+    QTest::newRow("too short") << "z" << "EN" << "EN" << "Help";
 }
 
 void TestLanguage::startLanguage()
@@ -217,47 +193,28 @@ void TestLanguage::switching_data()
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("menu");
-    QTest::addColumn<QString>("cancel"); // the framework's own text
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("cancel"); // one of the framework's own texts
     QTest::addColumn<QString>("font");
-    const QString lato = QStringLiteral("Lato");
-    QTest::newRow("Chinese") << QString() << QStringLiteral("简体中文") << QStringLiteral("ZH") << QStringLiteral("ZH")
-                             << QStringList{QStringLiteral("帮助"), QStringLiteral("技术支持"),
-                                    QStringLiteral("官方网站"), QStringLiteral("偏好设置"), QStringLiteral("|"),
-                                    QStringLiteral("语言")}
-                             << QStringLiteral("取消") << QStringLiteral("Noto Sans CJK SC");
-    QTest::newRow("German, keeping the region") << QStringLiteral("ZH_CN") << QStringLiteral("Deutsch")
-                                                << QStringLiteral("DE") << QStringLiteral("DE_CN")
-                                                << QStringList{QStringLiteral("Hilfe"), QStringLiteral("Support"),
-                                                       QStringLiteral("Website"), QStringLiteral("Einstellungen"),
-                                                       QStringLiteral("|"), QStringLiteral("Sprache")}
-                                                << QStringLiteral("Abbrechen") << lato;
-    QTest::newRow("French") << QStringLiteral("JA") << QStringLiteral("Français") << QStringLiteral("FR")
-                            << QStringLiteral("FR")
-                            << QStringList{QStringLiteral("Aide"), QStringLiteral("Assistance"),
-                                   QStringLiteral("Site web"), QStringLiteral("Préférences"), QStringLiteral("|"),
-                                   QStringLiteral("Langue")}
-                            << QStringLiteral("Annuler") << lato;
-    QTest::newRow("Spanish") << QStringLiteral("EN") << QStringLiteral("Español") << QStringLiteral("ES")
-                             << QStringLiteral("ES")
-                             << QStringList{QStringLiteral("Ayuda"), QStringLiteral("Soporte técnico"),
-                                    QStringLiteral("Sitio web"), QStringLiteral("Preferencias"), QStringLiteral("|"),
-                                    QStringLiteral("Idioma")}
-                             << QStringLiteral("Cancelar") << lato;
-    QTest::newRow("Japanese") << QStringLiteral("ZH") << QStringLiteral("日本語") << QStringLiteral("JA")
-                              << QStringLiteral("JA")
-                              << QStringList{QStringLiteral("ヘルプ"), QStringLiteral("サポート"),
-                                     QStringLiteral("ホームページ"), QStringLiteral("環境設定"), QStringLiteral("|"),
-                                     QStringLiteral("言語")}
-                              << QStringLiteral("キャンセル") << QStringLiteral("Noto Sans CJK JP");
-    const QStringList english{QStringLiteral("Help"), QStringLiteral("Support"), QStringLiteral("Homepage"),
-        QStringLiteral("Preferences"), QStringLiteral("|"), QStringLiteral("Language")};
-    QTest::newRow("listed without a file") << QStringLiteral("DE") << QStringLiteral("Nowhere")
-                                           << QStringLiteral("EN") << QStringLiteral("EN") << english
-                                           << QStringLiteral("Cancel") << lato;
-    QTest::newRow("an unlisted name takes the first") << QStringLiteral("ZH") << QStringLiteral("Klingon")
-                                                      << QStringLiteral("EN") << QStringLiteral("EN") << english
-                                                      << QStringLiteral("Cancel") << lato;
+    const char* english = "Help,Support,Homepage,Preferences,|,Language";
+    QTest::newRow("Chinese") << "" << "简体中文" << "ZH" << "ZH" << "帮助,技术支持,官方网站,偏好设置,|,语言" << "取消"
+                             << "Noto Sans CJK SC";
+    QTest::newRow("German keeps the rest") << "ZH_CN" << "Deutsch" << "DE" << "DE_CN"
+                                           << "Hilfe,Support,Website,Einstellungen,|,Sprache" << "Abbrechen"
+                                           << "Lato";
+    QTest::newRow("French") << "JA" << "Français" << "FR" << "FR" << "Aide,Assistance,Site web,Préférences,|,Langue"
+                            << "Annuler"
+                            << "Lato";
+    QTest::newRow("Spanish") << "EN" << "Español" << "ES" << "ES"
+                             << "Ayuda,Soporte técnico,Sitio web,Preferencias,|,Idioma" << "Cancelar"
+                             << "Lato";
+    QTest::newRow("Japanese") << "ZH" << "日本語" << "JA" << "JA" << "ヘルプ,サポート,ホームページ,環境設定,|,言語"
+                              << "キャンセル"
+                              << "Noto Sans CJK JP";
+    QTest::newRow("listed without a file") << "DE" << "Nowhere" << "EN" << "EN" << english << "Cancel"
+                                           << "Lato";
+    QTest::newRow("unlisted name takes the first") << "ZH" << "Klingon" << "EN" << "EN" << english << "Cancel"
+                                                   << "Lato";
 }
 
 // A language chosen from the menu while the window shows another one.
@@ -267,45 +224,42 @@ void TestLanguage::switching()
     QFETCH(QString, choice);
     QFETCH(QString, code);
     QFETCH(QString, language);
-    QFETCH(QStringList, menu);
+    QFETCH(QString, menu);
     QFETCH(QString, cancel);
     QFETCH(QString, font);
     QFile shipped(TestEnv::appDir() + QLatin1String("/Lang/Lang_config"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
-    g_appDirPath = makeAppDir(QStringLiteral("switch"), shipped.readAll() + "XY=Nowhere\n");
-    if (!stored.isNull())
+    g_appDirPath = makeAppDir(shipped.readAll() + "XY=Nowhere\n");
+    if (!stored.isEmpty())
         settings().setValue(SettingKeys::Language, stored);
     VCManagerWidget w;
     TopWidget* top = w.topWidget();
-
-    QAction* action = nullptr;
+    QAction unlisted(choice);
+    QAction* action = &unlisted;
     for (QAction* a : top->languageMenu()->actions()) {
         if (a->text() == choice)
             action = a;
     }
-    if (action) {
+    if (action == &unlisted)
+        top->slots_all_language_Action(action);
+    else
         action->trigger();
-    } else {
-        QAction unlisted(choice);
-        top->slots_all_language_Action(&unlisted);
-    }
 
     QCOMPARE(QCommonUtils::languageCode(), code);
     QCOMPARE(settings().value(SettingKeys::Language).toString(), language);
     QCOMPARE(settings().value(SettingKeys::Lang).toString(), code);
     QCOMPARE(texts(top->mainMenu()->actions()), menu);
-    QCOMPARE(top->platformMenuBar()->actions().at(0)->menu()->actions().at(0)->text(), menu.at(0));
+    QCOMPARE(top->platformMenuBar()->actions().at(0)->menu()->actions().at(0)->text(), menu.section(QLatin1Char(','), 0, 0));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     // Widgets that existed before the switch follow the new font too.
     QCOMPARE(QFontInfo(top->mainMenu()->font()).family(), font);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen Morvayne"));
 }
 
 void TestLanguage::glyphs_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::newRow("Chinese") << QStringLiteral("ZH");
-    QTest::newRow("Japanese") << QStringLiteral("JA");
+    QTest::newRow("Chinese") << "ZH";
+    QTest::newRow("Japanese") << "JA";
 }
 
 // Chinese and Japanese windows draw real glyphs, never empty boxes.
@@ -365,32 +319,32 @@ void TestLanguage::preferencesFit()
 void TestLanguage::webActions_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("url");
-    const QString support = QStringLiteral("https://www.quillfen.com/support/?from=prod");
-    const QString supportZh = QStringLiteral("https://www.quillfen.com/zh/support/?from=prod");
-    const QString home = QStringLiteral("https://www.quillfen.com/morvayne/?from=prod");
-    const QString homeZh = QStringLiteral("https://www.quillfen.com/zh/morvayne/?from=prod");
-    QTest::newRow("EN Help") << QStringLiteral("EN") << 0 << support;
-    QTest::newRow("EN Support") << QStringLiteral("EN") << 1 << support;
-    QTest::newRow("EN Homepage") << QStringLiteral("EN") << 2 << home;
-    QTest::newRow("ZH Help") << QStringLiteral("ZH") << 0 << supportZh;
-    QTest::newRow("ZH Support") << QStringLiteral("ZH") << 1 << supportZh;
-    QTest::newRow("ZH Homepage") << QStringLiteral("ZH") << 2 << homeZh;
-    QTest::newRow("JA Support") << QStringLiteral("JA") << 1 << support;
-    QTest::newRow("DE Homepage") << QStringLiteral("DE") << 2 << home;
+    QTest::addColumn<QString>("opened"); // by Help, Support and Homepage
+    QTest::newRow("EN") << "EN"
+                        << "https://www.quillfen.com/support/?from=prod https://www.quillfen.com/support/?from=prod "
+                           "https://www.quillfen.com/morvayne/?from=prod";
+    QTest::newRow("ZH") << "ZH"
+                        << "https://www.quillfen.com/zh/support/?from=prod "
+                           "https://www.quillfen.com/zh/support/?from=prod "
+                           "https://www.quillfen.com/zh/morvayne/?from=prod";
+    QTest::newRow("JA") << "JA"
+                        << "https://www.quillfen.com/support/?from=prod https://www.quillfen.com/support/?from=prod "
+                           "https://www.quillfen.com/morvayne/?from=prod";
 }
 
 // The pages open through the opener seam, addressed by the language group.
 void TestLanguage::webActions()
 {
     QFETCH(QString, code);
-    QFETCH(int, action);
-    QFETCH(QString, url);
+    QFETCH(QString, opened);
     settings().setValue(SettingKeys::Language, code);
     VCManagerWidget w;
-    w.topWidget()->mainMenu()->actions().at(action)->trigger();
-    QCOMPARE(m_opened, QList<QUrl>{QUrl(url)});
+    for (int i = 0; i < 3; ++i)
+        w.topWidget()->mainMenu()->actions().at(i)->trigger();
+    QStringList urls;
+    for (const QUrl& url : qAsConst(m_opened))
+        urls << url.toString();
+    QCOMPARE(urls.join(QLatin1Char(' ')), opened);
 }
 
 // Every translation file is complete, keeps placeholders and accelerators,
@@ -398,51 +352,48 @@ void TestLanguage::webActions()
 // its program texts, and every language but English the framework's.
 void TestLanguage::translationFiles()
 {
-    using Messages = QMap<QString, QString>; // "context|source" -> translation
-    const auto read = [](const QString& path, Messages* out) -> QString {
+    const auto read = [](const QString& path, QMap<QString, QString>* out) -> QString {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return QStringLiteral("cannot open");
         QXmlStreamReader xml(&file);
-        QString context;
-        QString source;
+        QString key;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == QLatin1String("name")) {
-                context = xml.readElementText();
+                key = xml.readElementText() + QLatin1Char('|');
             } else if (xml.name() == QLatin1String("source")) {
-                source = xml.readElementText();
+                key = key.left(key.indexOf(QLatin1Char('|')) + 1) + xml.readElementText();
             } else if (xml.name() == QLatin1String("translation")) {
-                const QString key = context + QLatin1Char('|') + source;
                 if (!xml.attributes().value(QLatin1String("type")).isEmpty())
-                    return key + QLatin1String(": marked ") + xml.attributes().value(QLatin1String("type"));
+                    return key + QLatin1String(": not finished");
                 const QString text = xml.readElementText();
                 if (text.trimmed().isEmpty())
                     return key + QLatin1String(": empty");
                 out->insert(key, text);
             }
         }
-        return xml.hasError() ? xml.errorString() : QString();
+        return xml.errorString();
     };
-    const QRegularExpression placeholder(QStringLiteral("%\\d+"));
-    const QRegularExpression accelerator(QStringLiteral("&[^&\\s]"));
-    const auto matches = [](const QRegularExpression& re, const QString& text) {
+    // Placeholders by number; accelerators only by count, as their letter may change.
+    const auto marks = [](const QString& text) {
+        static const QRegularExpression re(QStringLiteral("%\\d+|&[^&\\s]"));
         QStringList found;
-        for (auto it = re.globalMatch(text); it.hasNext();)
-            found << it.next().captured();
+        for (auto it = re.globalMatch(text); it.hasNext();) {
+            const QString mark = it.next().captured();
+            found << (mark.startsWith(QLatin1Char('&')) ? QStringLiteral("&") : mark);
+        }
         found.sort();
         return found;
     };
 
     const QString folder = QFINDTESTDATA("../../translations");
-    QVERIFY(!folder.isEmpty());
-    Messages english;
+    QMap<QString, QString> english;
     QCOMPARE(read(folder + QLatin1String("/Lang_EN.ts"), &english), QString());
     QVERIFY(english.size() >= 19);
-
     QFile config(folder + QLatin1String("/Lang_config"));
-    QVERIFY(config.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(config.open(QIODevice::ReadOnly));
     QStringList codes;
     for (const QByteArray& line : config.readAll().split('\n')) {
         if (!line.isEmpty())
@@ -450,23 +401,19 @@ void TestLanguage::translationFiles()
     }
     QCOMPARE(codes.join(QLatin1Char(',')), QStringLiteral("EN,ZH,DE,FR,ES,JA"));
     for (const QString& code : codes) {
-        Messages messages;
+        QMap<QString, QString> messages;
         const QString error = read(folder + QLatin1String("/Lang_") + code + QLatin1String(".ts"), &messages);
         QVERIFY2(error.isEmpty(), qPrintable(code + QLatin1String(": ") + error));
         QCOMPARE(messages.keys(), english.keys());
         for (auto it = messages.cbegin(); it != messages.cend(); ++it) {
-            const QString source = it.key().mid(it.key().indexOf(QLatin1Char('|')) + 1);
-            const QString where = code + QLatin1String(" ") + it.key() + QLatin1String(" -> ") + it.value();
-            QVERIFY2(matches(placeholder, source) == matches(placeholder, it.value()), qPrintable(where));
-            QVERIFY2(matches(accelerator, source).size() == matches(accelerator, it.value()).size(),
-                qPrintable(where));
+            const QString source = it.key().section(QLatin1Char('|'), 1);
+            QVERIFY2(marks(source) == marks(it.value()), qPrintable(code + QLatin1Char(' ') + it.value()));
         }
         const QString lang = TestEnv::appDir() + QLatin1String("/Lang/");
-        QVERIFY2(QFileInfo(lang + QLatin1String("Lang_") + code + QLatin1String(".qm")).isFile(), qPrintable(code));
-        if (code != QLatin1String("EN")) {
-            QTranslator framework;
-            QVERIFY2(framework.load(lang + QLatin1String("Qt_") + code + QLatin1String(".qm")), qPrintable(code));
-        }
+        QVERIFY2(QFileInfo::exists(lang + QLatin1String("Lang_") + code + QLatin1String(".qm")), qPrintable(code));
+        QTranslator framework;
+        QVERIFY2(code == QLatin1String("EN") || framework.load(lang + QLatin1String("Qt_") + code + QLatin1String(".qm")),
+            qPrintable(code));
     }
 }
 

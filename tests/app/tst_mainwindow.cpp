@@ -89,30 +89,19 @@ void TestMainWindow::construction()
     QCOMPARE(w.m_outFolder, QDir::homePath() + QLatin1String("/Documents/Quillfen/Morvayne"));
     QVERIFY(QFileInfo(w.m_outFolder).isDir());
 
-    // The title bar lies over the page in the top right corner and shows the
-    // version; its own window buttons stay hidden behind the native frame.
+    // The title bar lies over the page and shows the version and the menu
+    // button; its window buttons stay hidden behind the native frame.
     TopWidget* top = w.topWidget();
-    QCOMPARE(top->geometry(), QRect(890, 1, 248, 71));
     QVERIFY(w.children().indexOf(top) > w.children().indexOf(w.converterPage()));
-    QCOMPARE(w.converterPage()->geometry(), QRect(0, 0, 1140, 672));
-    const auto buttons = top->findChildren<MyQtCustom::MyPushButton*>();
-    QCOMPARE(buttons.size(), 4);
+    QCOMPARE(top->geometry(), QRect(890, 1, 248, 71));
     int shown = 0;
-    for (auto* b : buttons) {
-        if (!b->isHidden()) {
-            ++shown;
-            QCOMPARE(b->geometry(), QRect(208, 27, 16, 16));
-        }
-    }
+    for (auto* b : top->findChildren<MyQtCustom::MyPushButton*>())
+        shown += b->isHidden() ? 0 : 1;
     QCOMPARE(shown, 1);
-    QLabel* version = nullptr;
-    for (auto* label : top->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<MyQtCustom::MyPushButton*>(label))
-            version = label;
-    }
-    QVERIFY(version);
-    QCOMPARE(version->text(), QStringLiteral("Ver: 5.9.71"));
-    QCOMPARE(version->geometry(), QRect(68, 20, 120, 30));
+    QStringList labels;
+    for (auto* label : top->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        labels << label->text();
+    QVERIFY(labels.contains(QStringLiteral("Ver: 5.9.71")));
 
     // Without a global menu bar on the desktop the "&Help" bar is not shown
     // inside the window.
