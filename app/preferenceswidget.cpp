@@ -181,12 +181,14 @@ void PreferencesWidget::applySkin()
         = SpriteCells::publicCells(SpriteCells::CloseColumn, dark ? SpriteCells::Dark : SpriteCells::Light);
     m_closeButton->bgPixmap = VCManagerWidget::publicPixmap();
     m_closeButton->useBgPixmap = true;
-    m_closeButton->SetnormalPicRect(cells.normal.x(), cells.normal.y(), cells.normal.width(), cells.normal.height());
-    m_closeButton->SethighlightPicRect(
-        cells.highlight.x(), cells.highlight.y(), cells.highlight.width(), cells.highlight.height());
-    m_closeButton->SetclickPicRect(cells.click.x(), cells.click.y(), cells.click.width(), cells.click.height());
-    m_closeButton->SetdisablePicRect(
-        cells.disable.x(), cells.disable.y(), cells.disable.width(), cells.disable.height());
+    const QRect& n = cells.normal;
+    const QRect& h = cells.highlight;
+    const QRect& c = cells.click;
+    const QRect& d = cells.disable;
+    m_closeButton->SetnormalPicRect(n.x(), n.y(), n.width(), n.height());
+    m_closeButton->SethighlightPicRect(h.x(), h.y(), h.width(), h.height());
+    m_closeButton->SetclickPicRect(c.x(), c.y(), c.width(), c.height());
+    m_closeButton->SetdisablePicRect(d.x(), d.y(), d.width(), d.height());
     m_closeButton->SetPicAlignFlags(3);
 }
 

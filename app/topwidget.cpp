@@ -63,11 +63,14 @@ void setCells(MyPushButton* button, const SpriteCells::StateCells& cells)
 {
     button->bgPixmap = VCManagerWidget::widePublicPixmap();
     button->useBgPixmap = true;
-    const QRect* rects[4] = {&cells.normal, &cells.highlight, &cells.click, &cells.disable};
-    button->SetnormalPicRect(rects[0]->x(), rects[0]->y(), rects[0]->width(), rects[0]->height());
-    button->SethighlightPicRect(rects[1]->x(), rects[1]->y(), rects[1]->width(), rects[1]->height());
-    button->SetclickPicRect(rects[2]->x(), rects[2]->y(), rects[2]->width(), rects[2]->height());
-    button->SetdisablePicRect(rects[3]->x(), rects[3]->y(), rects[3]->width(), rects[3]->height());
+    const QRect& n = cells.normal;
+    const QRect& h = cells.highlight;
+    const QRect& c = cells.click;
+    const QRect& d = cells.disable;
+    button->SetnormalPicRect(n.x(), n.y(), n.width(), n.height());
+    button->SethighlightPicRect(h.x(), h.y(), h.width(), h.height());
+    button->SetclickPicRect(c.x(), c.y(), c.width(), c.height());
+    button->SetdisablePicRect(d.x(), d.y(), d.width(), d.height());
     button->SetPicAlignFlags(3);
 }
 
