@@ -1,16 +1,38 @@
 #include "app/vcmanagerwidget.h"
 
 #include "app/systemappearance.h"
+#include "app/topwidget.h"
 #include "common/interfacescale.h"
 #include "common/settingkeys.h"
+#include "toolkit/spritecells.h"
 #include "toolkit/windowutils.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
 
 VCManagerWidget* s_instance = nullptr;
+
+// Kept for the whole run and never freed: pixmaps must not outlive the
+// application object, and the process ends right after it.
+struct SpriteSheets
+{
+    QPixmap publicSheet{SpriteCells::PublicSheet};
+    QPixmap vcPublicSheet{SpriteCells::VcPublicSheet};
+    QPixmap widePublicSheet{SpriteCells::WidePublicSheet};
+};
+
+SpriteSheets& sheets()
+{
+    static auto* s = new SpriteSheets;
+    return *s;
+}
 
 } // namespace
 
@@ -21,11 +43,15 @@ VCManagerWidget::VCManagerWidget(QWidget* parent)
     makeCurrent();
     InterfaceScale::setFactor(1.0f);
     setFixedSize(InterfaceScale::px(WindowWidth), InterfaceScale::px(WindowHeight));
+    sheets();
 
     MyQtCustom::WindowUtils::RegisterMainWindow(
         this, SettingKeys::Organisation, SettingKeys::Application, versionText());
 
     m_background = new QWidget(this);
+    m_converterPage = new QWidget(this);
+    m_converterPage->setObjectName(QStringLiteral("converterPage"));
+    m_topWidget = new TopWidget(this);
 
     m_outFolder = getSettingFolder(SettingKeys::OutFolder);
     QDir().mkpath(m_outFolder);
@@ -52,6 +78,21 @@ QString VCManagerWidget::versionText()
     return QStringLiteral("5.9.71");
 }
 
+const QPixmap& VCManagerWidget::publicPixmap()
+{
+    return sheets().publicSheet;
+}
+
+const QPixmap& VCManagerWidget::vcPublicPixmap()
+{
+    return sheets().vcPublicSheet;
+}
+
+const QPixmap& VCManagerWidget::widePublicPixmap()
+{
+    return sheets().widePublicSheet;
+}
+
 void VCManagerWidget::loadSkin(bool apply)
 {
     const QString stored = QSettings(SettingKeys::Organisation, SettingKeys::Application)
@@ -71,6 +112,10 @@ void VCManagerWidget::loadSkin(bool apply)
 void VCManagerWidget::layoutChildren()
 {
     m_background->setGeometry(rect());
+    m_converterPage->setGeometry(rect());
+    const int w = width();
+    m_topWidget->setGeometry(QRect(QPoint(w - 250, 1), QPoint(w - 3, 71)));
+    m_topWidget->layoutChildren();
 }
 
 void VCManagerWidget::applySkin()
@@ -80,9 +125,78 @@ void VCManagerWidget::applySkin()
                              "background-color:#202124;}")
             : QStringLiteral("QWidget{border: 1px solid #ababab;border-radius: 0px; "
                              "background-color:#ffffff;}"));
+    setWindowIcon(QIcon(SpriteCells::ProgramPicture));
+    m_topWidget->applySkin(m_skinType);
 }
 
 void VCManagerWidget::retranslate()
 {
     setWindowTitle(SettingKeys::Organisation + QLatin1Char(' ') + SettingKeys::Application);
+    m_topWidget->retranslate();
+}
+
+void VCManagerWidget::centerDialog(QWidget* dialog) const
+{
+    if (!dialog)
+        return;
+    QScreen* screen = this->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    dialog->move(centeredPosition(geometry(), dialog->size(), screen ? screen->geometry() : QRect()));
+}
+
+QPoint VCManagerWidget::centeredPosition(const QRect& window, const QSize& dialog, const QRect& screen)
+{
+    // A window not laid out yet counts with its fixed size.
+    const int width = window.width() > 0 ? window.width() : InterfaceScale::px(WindowWidth);
+    const int height = window.height() > 0 ? window.height() : InterfaceScale::px(WindowHeight);
+    int x = qMax(0, window.x()) + (width - dialog.width()) / 2;
+    int y = qMax(0, window.y()) + (height - dialog.height()) / 2;
+    if (screen.isValid()) {
+        // Measured from the screen's own origin, so that a window on a
+        // second screen keeps its dialog there.
+        if (x + dialog.width() > screen.x() + screen.width())
+            x = screen.x() + (screen.width() - dialog.width()) / 2;
+        if (y + dialog.height() > screen.y() + screen.height())
+            y = screen.y() + (screen.height() - dialog.height()) / 2;
+    }
+    return QPoint(x, y);
+}
+
+void VCManagerWidget::reLoadandLayout_slots()
+{
+    layoutChildren();
+    applySkin();
+}
+
+void VCManagerWidget::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    // Only the strip along the top moves the window, as a title bar would.
+    if (qRound(event->localPos().y()) <= 72 * InterfaceScale::factor()) {
+        m_bDragging = true;
+        m_pressPos = QPoint(qRound(event->localPos().x()), qRound(event->localPos().y()));
+    }
+}
+
+void VCManagerWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (!m_bDragging)
+        return;
+    const QPoint now(qRound(event->localPos().x()), qRound(event->localPos().y()));
+    setGeometry(geometry().translated(now - m_pressPos));
+}
+
+void VCManagerWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    QWidget::mouseReleaseEvent(event);
+    m_bDragging = false;
+}
+
+void VCManagerWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        repaint();
 }

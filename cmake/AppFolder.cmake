@@ -43,14 +43,46 @@ add_custom_command(
   COMMENT "Assembling the application folder"
   VERBATIM)
 
-# Program texts; the .qm files land in the "Lang" folder beside the executable.
-set(MORVAYNE_TS_FILES
-  "${PROJECT_SOURCE_DIR}/translations/Lang_EN.ts"
-  "${PROJECT_SOURCE_DIR}/translations/Lang_ZH.ts")
+# Program texts: translations/Lang_<CODE>.ts become Lang/Lang_<CODE>.qm.
+# Every code listed in Lang_config has one.
+set(MORVAYNE_LANGUAGES EN ZH DE FR ES JA)
+set(MORVAYNE_TS_FILES)
+foreach(_code IN LISTS MORVAYNE_LANGUAGES)
+  list(APPEND MORVAYNE_TS_FILES "${PROJECT_SOURCE_DIR}/translations/Lang_${_code}.ts")
+endforeach()
 set_source_files_properties(${MORVAYNE_TS_FILES} PROPERTIES OUTPUT_LOCATION "${_app}/Lang")
 qt5_add_translation(MORVAYNE_QM_FILES ${MORVAYNE_TS_FILES})
 
-add_custom_target(appfolder ALL DEPENDS ${_outputs} ${MORVAYNE_QM_FILES})
+# The framework's own texts (file dialogs, standard buttons) come from
+# Debian's qttranslations5-l10n as Lang/Qt_<CODE>.qm. qtbase_<lang>.qm holds
+# the Qt Widgets texts and stands alone; qt_<lang>.qm would only point at it.
+get_target_property(_qmake Qt5::qmake IMPORTED_LOCATION)
+execute_process(COMMAND "${_qmake}" -query QT_INSTALL_TRANSLATIONS
+  OUTPUT_VARIABLE _qt_translations OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(MORVAYNE_QT_TRANSLATIONS_DIR "${_qt_translations}" CACHE PATH
+  "Folder holding Qt's own translations (package qttranslations5-l10n)")
+set(_qt_lang_ZH zh_CN)
+set(_qt_lang_DE de)
+set(_qt_lang_FR fr)
+set(_qt_lang_ES es)
+set(_qt_lang_JA ja)
+set(MORVAYNE_QT_QM_FILES)
+foreach(_code ZH DE FR ES JA)
+  set(_from "${MORVAYNE_QT_TRANSLATIONS_DIR}/qtbase_${_qt_lang_${_code}}.qm")
+  if(NOT EXISTS "${_from}")
+    message(FATAL_ERROR "${_from} is missing (package qttranslations5-l10n)")
+  endif()
+  set(_to "${_app}/Lang/Qt_${_code}.qm")
+  add_custom_command(
+    OUTPUT "${_to}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${_app}/Lang"
+    COMMAND ${CMAKE_COMMAND} -E copy "${_from}" "${_to}"
+    DEPENDS "${_from}"
+    VERBATIM)
+  list(APPEND MORVAYNE_QT_QM_FILES "${_to}")
+endforeach()
+
+add_custom_target(appfolder ALL DEPENDS ${_outputs} ${MORVAYNE_QM_FILES} ${MORVAYNE_QT_QM_FILES})
 
 # Refreshing the .ts sources from the code is a deliberate step, never part of a build.
 add_custom_target(lupdate
@@ -67,7 +99,7 @@ install(FILES
   "${_app}/font/Lato-Bold_0.ttf" "${_app}/font/Lato-Light_0.ttf" "${_app}/font/Lato-Regular_0.ttf"
   "${_app}/font/fonts.conf"
   DESTINATION "${MORVAYNE_INSTALL_DIR}/font")
-install(FILES "${_app}/Lang/Lang_config" ${MORVAYNE_QM_FILES}
+install(FILES "${_app}/Lang/Lang_config" ${MORVAYNE_QM_FILES} ${MORVAYNE_QT_QM_FILES}
   DESTINATION "${MORVAYNE_INSTALL_DIR}/Lang")
 install(CODE "
   set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MORVAYNE_INSTALL_DIR}\")

@@ -90,14 +90,29 @@ void PathServices::loadApplicationFonts(const QString& folder)
     QGuiApplication::setFont(QFont(families.first(), 10));
 }
 
-void PathServices::applyChineseFont()
+void PathServices::applyChineseFont(const QString& languageCode)
 {
-    const QString wanted = QStringLiteral("Microsoft YaHei").toLower();
+    // The Windows family first, then what Debian ships (fonts-noto-cjk,
+    // fonts-wqy-microhei); Japanese prefers the Japanese glyph forms.
+    if (languageCode == QLatin1String("JA")) {
+        applyFontFamily({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("WenQuanYi Micro Hei")});
+    } else {
+        applyFontFamily({QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("WenQuanYi Micro Hei")});
+    }
+}
+
+bool PathServices::applyFontFamily(const QStringList& candidates)
+{
     const QStringList families = QFontDatabase().families(QFontDatabase::Any);
-    for (const QString& family : families) {
-        if (family.toLower() == wanted) {
-            QGuiApplication::setFont(QFont(family));
-            return;
+    for (const QString& wanted : candidates) {
+        for (const QString& family : families) {
+            if (family.compare(wanted, Qt::CaseInsensitive) == 0) {
+                QGuiApplication::setFont(QFont(family));
+                return true;
+            }
         }
     }
+    return false;
 }

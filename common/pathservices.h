@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folder that holds the executable, without a trailing separator. Set once
 // at start-up; tests point it at a folder of their own.
@@ -20,5 +21,8 @@ public:
     static QString getMd5String(const QString& text);
 
     static void loadApplicationFonts(const QString& folder);
-    static void applyChineseFont();
+    // The first installed family of the language's CJK fonts becomes the
+    // application font; with none installed the font stays as it was.
+    static void applyChineseFont(const QString& languageCode = QStringLiteral("ZH"));
+    static bool applyFontFamily(const QStringList& candidates);
 };

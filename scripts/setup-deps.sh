@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-doc-html
   libvlc-dev vlc-plugin-base libcjson-dev
-  ffmpeg fonts-lato fonts-font-awesome
+  ffmpeg fonts-lato fonts-font-awesome fonts-noto-cjk qttranslations5-l10n
   xvfb xauth
   clang libclang-rt-14-dev llvm
 )

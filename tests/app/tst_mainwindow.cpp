@@ -1,10 +1,18 @@
+#include "app/preferenceswidget.h"
+#include "app/topwidget.h"
 #include "app/vcmanagerwidget.h"
 #include "app/windowplacement.h"
 #include "common/settingkeys.h"
 #include "morvaynetest.h"
+#include "screenshots.h"
+#include "toolkit/mypushbutton.h"
+#include "toolkit/toolkitresources.h"
 #include "toolkit/windowutils.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 
 class TestMainWindow : public QObject
@@ -12,19 +20,40 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void placement_data();
     void placement();
     void construction();
     void skin_data();
     void skin();
+    void dialogCentring_data();
     void dialogCentring();
+    void dragging_data();
+    void dragging();
+    void mainMenu();
+    void preferencesTwice();
 };
+
+namespace {
+
+QSettings settings()
+{
+    return QSettings(SettingKeys::Organisation, SettingKeys::Application);
+}
+
+} // namespace
+
+void TestMainWindow::initTestCase()
+{
+    MyQtCustom::ToolkitResources::init();
+}
 
 void TestMainWindow::init()
 {
-    QSettings(SettingKeys::Organisation, SettingKeys::Application).clear();
+    settings().clear();
     qunsetenv("MORVAYNE_APPEARANCE");
+    g_appDirPath = TestEnv::appDir();
 }
 
 void TestMainWindow::placement_data()
@@ -52,11 +81,35 @@ void TestMainWindow::construction()
     QCOMPARE(w.size(), QSize(1140, 672));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen Morvayne"));
+    QVERIFY(!w.windowIcon().isNull());
 
     // Every start begins with the run's default choices; the output folder exists.
     QVERIFY(w.m_maxConvertCount == 2 && w.m_finishAction == 0 && w.m_autoAddSrt && w.m_enableGPU);
+    QVERIFY(!w.m_isMaximized);
     QCOMPARE(w.m_outFolder, QDir::homePath() + QLatin1String("/Documents/Quillfen/Morvayne"));
     QVERIFY(QFileInfo(w.m_outFolder).isDir());
+
+    // The title bar lies over the page and shows the version and the menu
+    // button; its window buttons stay hidden behind the native frame.
+    TopWidget* top = w.topWidget();
+    QVERIFY(w.children().indexOf(top) > w.children().indexOf(w.converterPage()));
+    QCOMPARE(top->geometry(), QRect(890, 1, 248, 71));
+    int shown = 0;
+    for (auto* b : top->findChildren<MyQtCustom::MyPushButton*>())
+        shown += b->isHidden() ? 0 : 1;
+    QCOMPARE(shown, 1);
+    QStringList labels;
+    for (auto* label : top->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        labels << label->text();
+    QVERIFY(labels.contains(QStringLiteral("Ver: 5.9.71")));
+
+    // Without a global menu bar on the desktop the "&Help" bar is not shown
+    // inside the window.
+    QMenuBar* bar = top->platformMenuBar();
+    QCOMPARE(bar->actions().size(), 1);
+    QCOMPARE(bar->actions().first()->text(), QStringLiteral("&Help"));
+    QCOMPARE(bar->actions().first()->menu()->actions(), top->mainMenu()->actions().mid(0, 4));
+    QCOMPARE(bar->isHidden(), !bar->isNativeMenuBar());
 }
 
 void TestMainWindow::skin_data()
@@ -66,19 +119,21 @@ void TestMainWindow::skin_data()
     QTest::addColumn<int>("skin");
     QTest::newRow("absent, light desktop") << QString() << QByteArray("light") << 0;
     QTest::newRow("absent, dark desktop") << QString() << QByteArray("dark") << 1;
+    QTest::newRow("light") << QStringLiteral("0") << QByteArray("dark") << 0;
     QTest::newRow("dark") << QStringLiteral("1") << QByteArray("light") << 1;
-    QTest::newRow("7 is automatic") << QStringLiteral("7") << QByteArray("dark") << 1;
+    QTest::newRow("7 is automatic, dark desktop") << QStringLiteral("7") << QByteArray("dark") << 1;
+    QTest::newRow("7 is automatic, light desktop") << QStringLiteral("7") << QByteArray("light") << 0;
     QTest::newRow("unreadable is light") << QStringLiteral("dark") << QByteArray("dark") << 0;
 }
 
-// The skin shows on the window itself; the pictures can be kept for a look.
+// The skin shows on the rendered window, its title bar and its menu.
 void TestMainWindow::skin()
 {
     QFETCH(QString, stored);
     QFETCH(QByteArray, appearance);
     QFETCH(int, skin);
     if (!stored.isNull())
-        QSettings(SettingKeys::Organisation, SettingKeys::Application).setValue(SettingKeys::SkinType, stored);
+        settings().setValue(SettingKeys::SkinType, stored);
     qputenv("MORVAYNE_APPEARANCE", appearance);
     VCManagerWidget w;
     QCOMPARE(w.m_skinType, skin);
@@ -86,24 +141,160 @@ void TestMainWindow::skin()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage image = w.grab().toImage();
     QCOMPARE(QColor(image.pixel(570, 336)).name(), skin ? QStringLiteral("#202124") : QStringLiteral("#ffffff"));
-    const QString out = qEnvironmentVariable("MORVAYNE_SCREENSHOT_DIR");
-    if (!out.isEmpty())
-        image.save(out + QStringLiteral("/mainwindow-%1.png").arg(QString::fromLatin1(QTest::currentDataTag())));
+    QCOMPARE(QColor(image.pixel(0, 336)).name(), QStringLiteral("#ababab"));
+    QCOMPARE(QColor(image.pixel(900, 10)).name(), skin ? QStringLiteral("#17171a") : QStringLiteral("#ffffff"));
+
+    // Menu: background and item text; the selected item's colours.
+    QMenu* menu = w.topWidget()->mainMenu();
+    menu->popup(QPoint(0, 0));
+    menu->setActiveAction(menu->actions().at(1));
+    const QImage shown = menu->grab().toImage();
+    const QRect plain = menu->actionGeometry(menu->actions().at(0));
+    const QRect selected = menu->actionGeometry(menu->actions().at(1));
+    menu->hide();
+    QVERIFY(plain.height() >= 26 && plain.width() >= 96);
+    QCOMPARE(QColor(shown.pixel(plain.right() - 2, plain.center().y())).name(),
+        skin ? QStringLiteral("#2e3033") : QStringLiteral("#ffffff"));
+    QCOMPARE(QColor(shown.pixel(selected.right() - 2, selected.center().y())).name(),
+        skin ? QStringLiteral("#3f4042") : QStringLiteral("#00a1e9"));
+    QCOMPARE(QColor(shown.pixel(0, shown.height() / 2)).name(),
+        skin ? QStringLiteral("#040405") : QStringLiteral("#e9eaeb"));
+    // The darkest or lightest pixel of the first item is its text colour.
+    QColor ink = skin ? Qt::black : Qt::white;
+    for (int x = plain.left(); x < plain.right(); ++x) {
+        const QColor c = shown.pixelColor(x, plain.center().y());
+        if (skin ? c.lightness() > ink.lightness() : c.lightness() < ink.lightness())
+            ink = c;
+    }
+    QCOMPARE(ink.name(), skin ? QStringLiteral("#ffffff") : QStringLiteral("#333333"));
+
+    Screenshots::save(image, QStringLiteral("mainwindow-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
+    if (stored.isNull())
+        Screenshots::save(Screenshots::windowWithMenu(w), QStringLiteral("mainwindow-menu-%1").arg(QLatin1String(skin ? "dark" : "light")));
 }
 
+void TestMainWindow::dialogCentring_data()
+{
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("position");
+    const QRect full(0, 0, 1920, 1080);
+    QTest::newRow("on the window") << QRect(300, 204, 1140, 672) << full << QPoint(669, 377);
+    QTest::newRow("negative position counts as 0") << QRect(-300, -40, 1140, 672) << full << QPoint(369, 173);
+    QTest::newRow("window of no size") << QRect(100, 50, 0, 0) << full << QPoint(469, 223);
+    QTest::newRow("past the right edge") << QRect(1500, 100, 1140, 672) << full << QPoint(759, 273);
+    QTest::newRow("past the bottom edge") << QRect(100, 900, 1140, 672) << full << QPoint(469, 377);
+    QTest::newRow("second screen") << QRect(3300, 100, 1140, 672) << QRect(1920, 0, 1920, 1080)
+                                   << QPoint(2679, 273);
+}
+
+// Preferences are centred on the main window, but kept on its screen.
 void TestMainWindow::dialogCentring()
 {
+    QFETCH(QRect, window);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, position);
+    QCOMPARE(VCManagerWidget::centeredPosition(window, QSize(402, 326), screen), position);
+
+    // The real window on its real screen; the toolkit's centring knows only the window.
     VCManagerWidget w;
     w.move(100, 50);
-    QWidget dialog;
-    dialog.resize(480, 252);
-    MyQtCustom::WindowUtils::moveDialogToCenter(&dialog);
-    QCOMPARE(dialog.pos(), QPoint(100 + (1140 - 480) / 2, 50 + (672 - 252) / 2));
+    QWidget d;
+    d.resize(400, 200);
+    w.centerDialog(&d);
+    QCOMPARE(d.pos(), VCManagerWidget::centeredPosition(w.geometry(), d.size(), w.screen()->geometry()));
+    d.resize(480, 252);
+    MyQtCustom::WindowUtils::moveDialogToCenter(&d);
+    QCOMPARE(d.pos(), QPoint(100 + (1140 - 480) / 2, 50 + (672 - 252) / 2));
+}
 
-    // A dialog larger than the window is kept on screen.
-    dialog.resize(2000, 1000);
-    MyQtCustom::WindowUtils::moveDialogToCenter(&dialog);
-    QCOMPARE(dialog.pos(), QPoint(0, 0));
+void TestMainWindow::dragging_data()
+{
+    QTest::addColumn<QPointF>("press");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("on the page header") << QPointF(400.3, 30) << true;
+    QTest::newRow("on the title bar") << QPointF(1000, 40.2) << true;
+    QTest::newRow("rounded onto the strip's last row") << QPointF(400, 72.4) << true;
+    QTest::newRow("rounded below the strip") << QPointF(400, 72.6) << false;
+    QTest::newRow("on the page") << QPointF(400, 300) << false;
+}
+
+void TestMainWindow::dragging()
+{
+    QFETCH(QPointF, press);
+    QFETCH(bool, moves);
+    VCManagerWidget w;
+    w.move(100, 100);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint start = w.geometry().topLeft();
+    const auto send = [&w](QEvent::Type type, QPointF local, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, local, w.mapToGlobal(local.toPoint()), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&w, &e);
+    };
+    // Positions are rounded: the press counts where it lies nearest.
+    send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    send(QEvent::MouseMove, QPointF(qRound(press.x()), qRound(press.y())) + QPointF(25.2, -9.6), Qt::LeftButton);
+    const QPoint moved = moves ? QPoint(25, -10) : QPoint();
+    QCOMPARE(w.geometry().topLeft(), start + moved);
+    QCOMPARE(w.size(), QSize(1140, 672));
+    // The pointer back where it was pressed, relative to the moved window: no shift.
+    send(QEvent::MouseMove, QPointF(qRound(press.x()), qRound(press.y())), Qt::LeftButton);
+    QCOMPARE(w.geometry().topLeft(), start + moved);
+    send(QEvent::MouseButtonRelease, press, Qt::NoButton);
+    send(QEvent::MouseMove, press + QPointF(50, 50), Qt::NoButton);
+    QCOMPARE(w.geometry().topLeft(), start + moved);
+}
+
+// The menu button opens the main menu: four actions, a separator, languages.
+void TestMainWindow::mainMenu()
+{
+    VCManagerWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList seen;
+    QTimer::singleShot(0, &w, [&seen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* a : menu->actions())
+            seen << (a->isSeparator() ? QStringLiteral("|") : a->text());
+        menu->close();
+    });
+    MyQtCustom::MyPushButton* button = nullptr;
+    for (auto* b : w.topWidget()->findChildren<MyQtCustom::MyPushButton*>()) {
+        if (!b->isHidden())
+            button = b;
+    }
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(seen.join(QLatin1Char(',')), QStringLiteral("Help,Support,Homepage,Preferences,|,Language"));
+}
+
+// Each opening makes a dialog of its own, centred on the window, and
+// deletes it once closed.
+void TestMainWindow::preferencesTwice()
+{
+    VCManagerWidget w;
+    w.move(-200, -100);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QList<QPointer<PreferencesWidget>> dialogs;
+    QList<QPoint> positions;
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, &w, [&] {
+            auto* dialog = qobject_cast<PreferencesWidget*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialogs << dialog;
+            positions << dialog->pos();
+            QTest::mouseClick(dialog->findChild<MyQtCustom::MyPushButton*>(), Qt::LeftButton);
+        });
+        w.topWidget()->mainMenu()->actions().at(3)->trigger();
+        QCOMPARE(dialogs.size(), i + 1);
+        QTRY_VERIFY(dialogs.last().isNull());
+    }
+    QCOMPARE(positions, (QList<QPoint>{QPoint(369, 173), QPoint(369, 173)}));
 }
 
 MORVAYNE_TEST_MAIN(TestMainWindow)

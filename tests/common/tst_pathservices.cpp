@@ -187,10 +187,12 @@ void TestPathServices::fonts()
     QCOMPARE(QGuiApplication::font().pointSize(), 10);
 
     // No such family on this machine: the application font stays.
-    if (!QFontDatabase().families().contains(QStringLiteral("Microsoft YaHei"), Qt::CaseInsensitive)) {
-        PathServices::applyChineseFont();
-        QCOMPARE(QGuiApplication::font().family(), QStringLiteral("Lato"));
-    }
+    QVERIFY(!PathServices::applyFontFamily({QStringLiteral("No Such Family"), QStringLiteral("Nor This")}));
+    QCOMPARE(QGuiApplication::font().family(), QStringLiteral("Lato"));
+
+    // Japanese takes the Japanese forms of the CJK font the set-up installs.
+    PathServices::applyChineseFont(QStringLiteral("JA"));
+    QCOMPARE(QGuiApplication::font().family(), QStringLiteral("Noto Sans CJK JP"));
 }
 
 MORVAYNE_TEST_GUI_MAIN(TestPathServices)
