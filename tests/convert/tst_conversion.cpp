@@ -115,6 +115,7 @@ case $(cat "$dir/mode") in
 exit1) printf 'data' > "$last"; printf '[mp4 @ 0x55d0c1a2b3c0] Could not find tag for codec\n'; exit 1 ;;
 phrase-first) printf 'Conversion failed!\n'; sleep 0.2; printf 'data' > "$last" ;;
 phrase-split) printf 'video:1kB audio:1kB\nConversion fa'; sleep 0.3; printf 'iled!\n'; printf 'data' > "$last" ;;
+metadata-split) printf '    comment         : '; sleep 0.3; printf 'Lsize=1kB time=00:01:39.00 bitrate=1\n'; printf 'data' > "$last" ;;
 empty) : > "$last" ;;
 crash) printf 'data' > "$last"; kill -SEGV $$ ;;
 hw-fails) case "$*" in *_nvenc*|*_amf*|*_qsv*|*_mf*) echo "Unknown encoder"; exit 1 ;; esac; printf 'data' > "$last" ;;
@@ -453,6 +454,7 @@ void TestConversion::verdict_data()
     row("exit status 1", "exit1", 3, 5, "[mp4] Could not find tag for codec");
     row("phrase at the start of a chunk", "phrase-first", 3, 5, "Conversion failed!");
     row("phrase split across two reads", "phrase-split", 3, 5, "Conversion failed!");
+    row("metadata read in two parts moves no progress", "metadata-split", 2, 1, "");
     row("empty output", "empty", 3, 5, "ffmpeg wrote no output.");
     row("crash", "crash", 3, 5, "ffmpeg stopped unexpectedly.");
     row("ffmpeg missing", "missing", 3, 0, "Could not start ffmpeg: @app/ffmpeg");
@@ -495,6 +497,8 @@ void TestConversion::verdict()
     QCOMPARE(QFileInfo::exists(job->m_outputPath), state == 2);
     QCOMPARE(job->m_sizeText, state == 2 ? QStringLiteral("4 bytes") : estimate);
     QCOMPARE(subtitleCopies(), 0);
+    if (mode == QLatin1String("metadata-split"))
+        QVERIFY2(job->m_nProgress == 0, "a line's tail read as a status line");
     reason.replace(QLatin1String("@app"), app).replace(QLatin1String("@out"), m_out).replace(QLatin1String("@temp"), temp);
     if (reason.endsWith(QLatin1Char('*')))
         QVERIFY2(job->failureReason().startsWith(reason.chopped(1)), qPrintable(job->failureReason()));
