@@ -26,6 +26,7 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <memory>
 #include <utility>
 
 using MyQtCustom::IconHelper;
@@ -249,8 +250,6 @@ QString VideoConverterWidget::mediaFilter()
 
 void VideoConverterWidget::addfileButton_slots()
 {
-    if (m_bLocked && sender() == m_pAddButton)
-        return;
     const QString start = PathServices::getSettingFolder(SettingKeys::AddVideoPath);
     const QStringList chosen = filesChooser()(this, tr("Open File"), start, mediaFilter());
     if (chosen.isEmpty())
@@ -337,10 +336,14 @@ void VideoConverterWidget::getVideoInfoThread_Finished()
     // before it has ended would be ignored.
     m_pWorker->wait();
     const QString path = m_pWorker->m_filePath;
-    MediaInfo* media = m_pWorker->takeMediaInfo().release();
+    std::unique_ptr<MediaInfo> media = m_pWorker->takeMediaInfo();
+    // ffmpeg describes even a file it cannot read; without a single stream
+    // there is nothing to convert.
+    if (media && media->hasVideo != 1 && media->hasAudio != 1)
+        media.reset();
     ProbeInfo* probe = m_pWorker->takeProbeInfo().release();
     // The list owns the records from here on, also those it refuses.
-    if (!m_pVideoList->addVideoItem(path, media, m_pWorker->m_thumbPath, &m_outputProfile, probe, m_probingSubtitle))
+    if (!m_pVideoList->addVideoItem(path, media.release(), m_pWorker->m_thumbPath, &m_outputProfile, probe, m_probingSubtitle))
         m_unreadFiles << QDir::toNativeSeparators(path);
     m_bProbing = false;
     probeNextPending();
