@@ -318,10 +318,6 @@ void TestVideoConverterWidget::mediaFilter()
     QFETCH(QString, name);
     QFETCH(bool, offered);
     const QString filter = VideoConverterWidget::mediaFilter();
-    QVERIFY(filter.startsWith(str("Media (*.[mM][pP]4 *.[mM][pP][eE][gG] *.[mM][pP][gG] *.[aA][sS][fF] ")));
-    QVERIFY(filter.endsWith(str(" *.[wW][mM][aA] *.[wW][eE][bB][mM])")));
-    QCOMPARE(filter.count(str("*.")), 39);
-
     const QStringList patterns = filter.mid(7, filter.size() - 8).split(QLatin1Char(' '));
     bool matched = false;
     for (const QString& pattern : patterns)
@@ -341,6 +337,10 @@ void TestVideoConverterWidget::mediaFilter()
     QTRY_VERIFY_WITH_TIMEOUT(model->rowCount(model->index(dir)) > 0, 10000);
     QTest::qWait(200);
     QCOMPARE(model->rowCount(model->index(dir)), offered ? 2 : 1);
+
+    QVERIFY(filter.startsWith(str("Media (*.[mM][pP]4 *.[mM][pP][eE][gG] *.[mM][pP][gG] *.[aA][sS][fF] ")));
+    QVERIFY(filter.endsWith(str(" *.[wW][mM][aA] *.[wW][eE][bB][mM])")));
+    QCOMPARE(filter.count(str("*.")), 39);
 }
 
 // Convert All converts every job into the output folder. The page is locked
