@@ -167,6 +167,7 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     m_pAddButton->setObjectName(QStringLiteral("addButton"));
     m_pOrganisationLabel = new QLabel(m_pHeader);
     m_pTitleLabel = new QLabel(m_pHeader);
+    m_pTitleLabel->setObjectName(QStringLiteral("titleLabel"));
 
     m_pVideoList = new VideoListWidget(this);
     m_pEmptyPanel = new QWidget(this);
@@ -183,6 +184,7 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     m_pBottomBar->setObjectName(QStringLiteral("pageBottomBar"));
     m_pBottomBar->setAttribute(Qt::WA_StyledBackground);
     m_pOutputFolderLabel = new QLabel(m_pBottomBar);
+    m_pOutputFolderLabel->setObjectName(QStringLiteral("outputFolderLabel"));
     m_pOutputPathLabel = new QLabel(m_pBottomBar);
     m_pOutputPathLabel->setObjectName(QStringLiteral("outputPathLabel"));
     m_pOutputPathLabel->setTextFormat(Qt::PlainText);
@@ -192,6 +194,7 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     m_pOpenOutputButton->setObjectName(QStringLiteral("openOutputButton"));
     m_pOpenOutputButton->setCursor(Qt::PointingHandCursor);
     m_pOutputFormatLabel = new QLabel(m_pBottomBar);
+    m_pOutputFormatLabel->setObjectName(QStringLiteral("outputFormatLabel"));
     m_pFormatBox = new QComboBox(m_pBottomBar);
     m_pFormatBox->setObjectName(QStringLiteral("formatBox"));
     m_pFormatBox->setEditable(false);
