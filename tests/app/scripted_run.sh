@@ -24,6 +24,10 @@ fail() {
   echo "FAIL: $*"
   if [ -n "${pid:-}" ]; then
     tail -n 20 "$MORVAYNE_TEST_ROOT/app.log"
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+      echo "visible window $w: $(xdotool getwindowname "$w" 2>&1)"
+    done
+    shot failed
     kill "$pid" 2>/dev/null
   fi
   exit 1
@@ -102,10 +106,18 @@ sleep 1
 shot converted
 
 step "quitting"
-"$closer" "$win" || fail "could not ask the window to close"
 # Ended, or a zombie waiting for this script to collect it.
 ended() { [ ! -e "/proc/$pid" ] || grep -q '^[0-9]* ([^)]*) Z' "/proc/$pid/stat"; }
-wait_for 30 ended || fail "the program did not quit"
+# On a loaded machine a request now and then goes unanswered; a person
+# would click the close button again.
+asked=0
+until ended; do
+  asked=$((asked + 1))
+  [ "$asked" -le 6 ] || fail "the program did not quit"
+  "$closer" "$win" || fail "could not ask the window to close"
+  wait_for 5 ended || true
+done
+echo "closed after $asked request(s)"
 rc=0
 wait "$pid" || rc=$?
 pid=
