@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-doc-html
   libvlc-dev vlc-plugin-base libcjson-dev
   ffmpeg fonts-lato fonts-font-awesome fonts-noto-cjk qttranslations5-l10n
-  xvfb xauth
+  xvfb xauth xdotool libxcb1-dev
   clang libclang-rt-14-dev llvm
 )
 
