@@ -23,11 +23,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <numeric>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -309,6 +311,51 @@ double pairedRatio(const QList<double>& a, const QList<double>& b)
     return median(pairs);
 }
 
+// Processor time of each thread of a running process, by thread id; milliseconds.
+QHash<QString, double> threadCpuMs(qint64 pid)
+{
+    QHash<QString, double> work;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString& tid : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(tasks + QLatin1Char('/') + tid + QStringLiteral("/stat"));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        // utime and stime follow the name in brackets as the 12th and 13th fields.
+        const QByteArray stat = f.readAll();
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        work.insert(tid, (fields.value(11).toDouble() + fields.value(12).toDouble()) * 1000.0 / sysconf(_SC_CLK_TCK));
+    }
+    return work;
+}
+
+// One run with its threads' work sampled every 20 ms, busiest first: the
+// busiest thread's work is a floor that no number of cores can go below.
+QList<double> threadWork(const QStringList& args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.setWorkingDirectory(PathServices::getTempFolder());
+    QObject::connect(&p, &QProcess::readyReadStandardOutput, &p, [&p] { p.readAllStandardOutput(); });
+    QHash<QString, double> last;
+    QTimer sample;
+    QObject::connect(&sample, &QTimer::timeout, &p, [&] {
+        const QHash<QString, double> now = threadCpuMs(p.processId());
+        for (auto it = now.cbegin(); it != now.cend(); ++it)
+            last[it.key()] = it.value();
+    });
+    QEventLoop loop;
+    QObject::connect(&p, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
+    p.start(PathServices::getFFmpegPath(), args);
+    if (!p.waitForStarted())
+        return {};
+    sample.start(20);
+    loop.exec();
+    QFile::remove(args.last());
+    QList<double> work = last.values();
+    std::sort(work.begin(), work.end(), std::greater<double>());
+    return work;
+}
+
 // One 1280x720 re-encode as the user's only job, two as a full queue at the
 // default limit, and a batch of four at each limit, against plain ffmpeg
 // with one encoder thread. Each side is warmed once; rounds alternate which
@@ -410,6 +457,35 @@ void machineUse(const QString& dir, int rounds)
         pipeline.add([&] { return runDirect(bare); });
     std::printf("the same run without an encoder     %8.0f ms, cpu %6.0f ms (demux, decode, filters, audio copy)\n",
         median(pipeline.wall), median(pipeline.cpu));
+
+    // The work of one run by thread, at the thread counts that one job gets
+    // on 1, 4 and 8 cores. With enough cores a run takes about as long as the
+    // larger of its busiest thread and its whole work shared out; the gain
+    // over one encoder thread is inferred from that, not measured.
+    std::printf("one run's threads (%d rounds; busiest thread, next two, whole work):\n", rounds);
+    double alone = 0;
+    for (int threads : {1, 2, 4, 8}) {
+        const QStringList args = withThreads(single, QString::number(threads), out + QStringLiteral("/threads.mp4"));
+        QList<double> busiest, next, second, whole;
+        for (int i = 0; i < rounds; ++i) {
+            const QList<double> work = threadWork(args);
+            busiest << work.value(0);
+            next << work.value(1);
+            second << work.value(2);
+            whole << std::accumulate(work.cbegin(), work.cend(), 0.0);
+        }
+        const double floor = median(busiest);
+        const double all = median(whole);
+        if (threads == 1)
+            alone = floor; // one encoder thread: the run waits for it, given cores for the decoder
+        std::printf("  -threads %d   busiest %6.0f ms   next %6.0f, %6.0f ms   whole %6.0f ms", threads, floor,
+            median(next), median(second), all);
+        if (threads > 1) {
+            std::printf("   on %d cores at best %6.0f ms, %.2f times one encoder thread", threads,
+                qMax(floor, all / threads), alone / qMax(floor, all / threads));
+        }
+        std::printf("\n");
+    }
     std::printf("load average afterwards %.2f\n", loadAverage());
 }
 
