@@ -4,7 +4,10 @@
 // without those encoders; and how well jobs use the machine's cores against
 // plain single-threaded ffmpeg runs.
 //
-//   bench_conversion [rounds] [overhead|machine]
+//   bench_conversion [rounds] [parts]
+//
+// parts: "overhead", "machine" or some of "one,two,four,bare,threads" (the
+// parts of the machine-use table); everything by default.
 #include "common/pathservices.h"
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
@@ -360,7 +363,7 @@ QList<double> threadWork(const QStringList& args)
 // default limit, and a batch of four at each limit, against plain ffmpeg
 // with one encoder thread. Each side is warmed once; rounds alternate which
 // side goes first.
-void machineUse(const QString& dir, int rounds)
+void machineUse(const QString& dir, int rounds, const QStringList& parts)
 {
     const int seconds = 10;
     const QString src = dir + QStringLiteral("/machine.mp4");
@@ -394,97 +397,113 @@ void machineUse(const QString& dir, int rounds)
                 "cores this process may use: %d (Qt's count: %d); median of %d rounds; load average %.2f\n",
         seconds, cores, QThread::idealThreadCount(), rounds, loadAverage());
 
+    const auto wanted = [&parts](const char* part) {
+        return parts.contains(QLatin1String("machine")) || parts.contains(QLatin1String(part));
+    };
+
     // One job alone.
-    OtherLoad load1;
-    runBatch({jobs.at(0)}, 1);
-    runDirect(single);
-    Timed job1, direct1;
-    for (int i = 0; i < rounds; ++i) {
-        const auto viaJob = [&] { job1.add([&] { return runBatch({jobs.at(0)}, 1); }); };
-        const auto direct = [&] { direct1.add([&] { return runDirect(single); }); };
-        if (i % 2 == 0) {
-            viaJob();
-            direct();
-        } else {
-            direct();
-            viaJob();
+    if (wanted("one")) {
+        OtherLoad load1;
+        runBatch({jobs.at(0)}, 1);
+        runDirect(single);
+        Timed job1, direct1;
+        for (int i = 0; i < rounds; ++i) {
+            const auto viaJob = [&] { job1.add([&] { return runBatch({jobs.at(0)}, 1); }); };
+            const auto direct = [&] { direct1.add([&] { return runDirect(single); }); };
+            if (i % 2 == 0) {
+                viaJob();
+                direct();
+            } else {
+                direct();
+                viaJob();
+            }
         }
+        std::printf(
+            "one job, limit 1 (-threads %d)      job %8.0f ms, cpu %6.0f ms   plain -threads 1 %8.0f ms, cpu %6.0f ms"
+            "   faster by %.2f, paired %.2f (target >= 1.25); others used %.2f cores\n",
+            threadsAt(1), median(job1.wall), median(job1.cpu), median(direct1.wall), median(direct1.cpu),
+            median(direct1.wall) / median(job1.wall), pairedRatio(direct1.wall, job1.wall), load1.cores());
     }
-    std::printf("one job, limit 1 (-threads %d)      job %8.0f ms, cpu %6.0f ms   plain -threads 1 %8.0f ms, cpu %6.0f ms"
-                "   faster by %.2f, paired %.2f (target >= 1.25); others used %.2f cores\n",
-        threadsAt(1), median(job1.wall), median(job1.cpu), median(direct1.wall), median(direct1.cpu),
-        median(direct1.wall) / median(job1.wall), pairedRatio(direct1.wall, job1.wall), load1.cores());
 
     // Two jobs at once, as a full queue at the default limit.
-    const QList<VideoItemData*> two = jobs.mid(0, 2);
-    OtherLoad load2;
-    runBatch(two, 2);
-    QList<double> jobs2, direct2;
-    for (int i = 0; i < rounds; ++i) {
-        if (i % 2 == 0) {
-            jobs2 << runBatch(two, 2);
-            direct2 << runDirect({single, second});
-        } else {
-            direct2 << runDirect({single, second});
-            jobs2 << runBatch(two, 2);
+    if (wanted("two")) {
+        const QList<VideoItemData*> two = jobs.mid(0, 2);
+        OtherLoad load2;
+        runBatch(two, 2);
+        QList<double> jobs2, direct2;
+        for (int i = 0; i < rounds; ++i) {
+            if (i % 2 == 0) {
+                jobs2 << runBatch(two, 2);
+                direct2 << runDirect({single, second});
+            } else {
+                direct2 << runDirect({single, second});
+                jobs2 << runBatch(two, 2);
+            }
         }
+        std::printf("two jobs, limit 2 (-threads %d)     jobs %7.0f ms   two plain -threads 1 at once %8.0f ms"
+                    "   ratio %.3f, paired %.3f (target <= 1.02); others used %.2f cores\n",
+            threadsAt(2), median(jobs2), median(direct2), median(jobs2) / median(direct2), pairedRatio(jobs2, direct2),
+            load2.cores());
     }
-    std::printf("two jobs, limit 2 (-threads %d)     jobs %7.0f ms   two plain -threads 1 at once %8.0f ms"
-                "   ratio %.3f, paired %.3f (target <= 1.02); others used %.2f cores\n",
-        threadsAt(2), median(jobs2), median(direct2), median(jobs2) / median(direct2), pairedRatio(jobs2, direct2),
-        load2.cores());
 
     // Four jobs at each limit, the order of the limits turned every round.
-    QList<double> batch[3];
-    OtherLoad load4;
-    for (int i = 0; i < rounds; ++i) {
-        for (int k = 0; k < 3; ++k) {
-            const int limit = i % 2 == 0 ? k + 1 : 3 - k;
-            batch[limit - 1] << runBatch(jobs, limit);
+    if (wanted("four")) {
+        QList<double> batch[3];
+        OtherLoad load4;
+        for (int i = 0; i < rounds; ++i) {
+            for (int k = 0; k < 3; ++k) {
+                const int limit = i % 2 == 0 ? k + 1 : 3 - k;
+                batch[limit - 1] << runBatch(jobs, limit);
+            }
         }
+        for (int limit = 1; limit <= 3; ++limit) {
+            std::printf("four jobs, limit %d (-threads %d)    batch %7.0f ms   against limit 2: %.3f\n", limit,
+                threadsAt(limit), median(batch[limit - 1]), median(batch[limit - 1]) / median(batch[1]));
+        }
+        std::printf("(others used %.2f cores during the batches)\n", load4.cores());
     }
-    for (int limit = 1; limit <= 3; ++limit) {
-        std::printf("four jobs, limit %d (-threads %d)    batch %7.0f ms   against limit 2: %.3f\n", limit,
-            threadsAt(limit), median(batch[limit - 1]), median(batch[limit - 1]) / median(batch[1]));
-    }
-    std::printf("(others used %.2f cores during the batches)\n", load4.cores());
 
     // What encoder threads cannot shorten.
-    const QStringList bare = withoutEncoder(single);
-    runDirect(bare);
-    Timed pipeline;
-    for (int i = 0; i < rounds; ++i)
-        pipeline.add([&] { return runDirect(bare); });
-    std::printf("the same run without an encoder     %8.0f ms, cpu %6.0f ms (demux, decode, filters, audio copy)\n",
-        median(pipeline.wall), median(pipeline.cpu));
+    if (wanted("bare")) {
+        const QStringList bare = withoutEncoder(single);
+        runDirect(bare);
+        Timed pipeline;
+        for (int i = 0; i < rounds; ++i)
+            pipeline.add([&] { return runDirect(bare); });
+        std::printf("the same run without an encoder     %8.0f ms, cpu %6.0f ms (demux, decode, filters, audio copy)\n",
+            median(pipeline.wall), median(pipeline.cpu));
+    }
 
     // The work of one run by thread, at the thread counts that one job gets
     // on 1, 4 and 8 cores. With enough cores a run takes about as long as the
     // larger of its busiest thread and its whole work shared out; the gain
     // over one encoder thread is inferred from that, not measured.
-    std::printf("one run's threads (%d rounds; busiest thread, next two, whole work):\n", rounds);
-    double alone = 0;
-    for (int threads : {1, 2, 4, 8}) {
-        const QStringList args = withThreads(single, QString::number(threads), out + QStringLiteral("/threads.mp4"));
-        QList<double> busiest, next, second, whole;
-        for (int i = 0; i < rounds; ++i) {
-            const QList<double> work = threadWork(args);
-            busiest << work.value(0);
-            next << work.value(1);
-            second << work.value(2);
-            whole << std::accumulate(work.cbegin(), work.cend(), 0.0);
+    if (wanted("threads")) {
+        std::printf("one run's threads (%d rounds; busiest thread, next two, whole work):\n", rounds);
+        double alone = 0;
+        for (int threads : {1, 2, 4, 8}) {
+            const QStringList args
+                = withThreads(single, QString::number(threads), out + QStringLiteral("/threads.mp4"));
+            QList<double> busiest, next, second, whole;
+            for (int i = 0; i < rounds; ++i) {
+                const QList<double> work = threadWork(args);
+                busiest << work.value(0);
+                next << work.value(1);
+                second << work.value(2);
+                whole << std::accumulate(work.cbegin(), work.cend(), 0.0);
+            }
+            const double floor = median(busiest);
+            const double all = median(whole);
+            if (threads == 1)
+                alone = floor; // one encoder thread: the run waits for it, given cores for the decoder
+            std::printf("  -threads %d   busiest %6.0f ms   next %6.0f, %6.0f ms   whole %6.0f ms", threads, floor,
+                median(next), median(second), all);
+            if (threads > 1) {
+                std::printf("   on %d cores at best %6.0f ms, %.2f times one encoder thread", threads,
+                    qMax(floor, all / threads), alone / qMax(floor, all / threads));
+            }
+            std::printf("\n");
         }
-        const double floor = median(busiest);
-        const double all = median(whole);
-        if (threads == 1)
-            alone = floor; // one encoder thread: the run waits for it, given cores for the decoder
-        std::printf("  -threads %d   busiest %6.0f ms   next %6.0f, %6.0f ms   whole %6.0f ms", threads, floor,
-            median(next), median(second), all);
-        if (threads > 1) {
-            std::printf("   on %d cores at best %6.0f ms, %.2f times one encoder thread", threads,
-                qMax(floor, all / threads), alone / qMax(floor, all / threads));
-        }
-        std::printf("\n");
     }
     std::printf("load average afterwards %.2f\n", loadAverage());
 }
@@ -538,7 +557,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(quiet);
     g_appDirPath = QStringLiteral(MORVAYNE_APP_DIR);
     const int rounds = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 5;
-    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QStringList parts = QString::fromLocal8Bit(argc > 2 ? argv[2] : "overhead,machine").split(QLatin1Char(','));
 
     QTemporaryDir dir;
     RuntimeChoices choices;
@@ -546,9 +565,9 @@ int main(int argc, char* argv[])
     choices.m_outFolder = dir.path() + QStringLiteral("/out");
     QDir().mkpath(choices.m_outFolder);
 
-    if (only != QLatin1String("machine"))
+    if (parts.contains(QLatin1String("overhead")))
         overhead(dir.path(), rounds);
-    if (only != QLatin1String("overhead"))
-        machineUse(dir.path(), rounds);
+    if (!(parts.size() == 1 && parts.contains(QLatin1String("overhead"))))
+        machineUse(dir.path(), rounds, parts);
     return 0;
 }

@@ -467,7 +467,8 @@ void TestConversion::threads()
     QFETCH(int, cores);
     QFETCH(int, limit);
     QFETCH(QString, threads);
-    QScopedPointer<VideoItemData> job(makeJob(QStringLiteral("mp4"), QStringLiteral("crop=2,0,1918,1080 mode=hw-fails")));
+    QScopedPointer<VideoItemData> job(
+        makeJob(QStringLiteral("mp4"), QStringLiteral("crop=2,0,1918,1080 mode=hw-fails")));
     QStringList expected = job->buildArguments();
     const int at = expected.indexOf(QStringLiteral("-threads")) + 1;
     QVERIFY(at > 0 && expected.at(at) == QLatin1String("1"));
