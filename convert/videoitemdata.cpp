@@ -4,6 +4,7 @@
 #include "common/qcommonutils.h"
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
+#include "convert/corecount.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
@@ -342,6 +343,9 @@ CommandLineBuilder VideoItemData::commandLine() const
         length = m_pMediaInfo->duration;
     builder.setVideoLength(length);
     builder.setReorderDelay(m_pProbeInfo ? CommandLineBuilder::reorderDelay(*m_pProbeInfo) : -1);
+    // Read at every start, as the queue reads the limit for every pass.
+    builder.setThreads(
+        CommandLineBuilder::threadsPerRun(CoreCount::available(), RuntimeChoices::current()->m_maxConvertCount));
     return builder;
 }
 
