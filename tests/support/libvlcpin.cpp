@@ -1,7 +1,7 @@
 // Sanitizer builds only: one libvlc instance lives as long as the test
-// program, so libvlc never unloads its plug-ins. Leaks inside a plug-in then
-// carry the plug-in's name, which the leak suppressions can match; from an
-// unloaded plug-in they carry no name at all and would hide among our own.
+// program, so libvlc never unloads its plug-ins. What a plug-in keeps for its
+// lifetime then stays reachable instead of being reported at exit as a leak
+// from a nameless, unloaded module, which would force leak checking off.
 #include <QCoreApplication>
 
 #include <vlc/vlc.h>
