@@ -308,6 +308,12 @@ void TestMediaProbe::realMedia()
     QFile::remove(thumb);
     GetMediaInfoThread worker;
     QVERIFY(probe(worker, path, thumb) >= 0);
+    // Each tool has 2 s; on a machine crowded by other builds the thumbnail
+    // can run out of it, which leaves a record without a picture by design.
+    for (int retry = 0; retry < 2 && worker.m_pMediaInfo && worker.m_pMediaInfo->hasVideo && !QFile::exists(thumb); ++retry) {
+        qWarning("no thumbnail within the tool limit; probing again");
+        QVERIFY(probe(worker, path, thumb) >= 0);
+    }
 
     // Unreadable sources still get records, only without facts.
     QVERIFY(worker.m_pMediaInfo && worker.m_pProbeInfo);
