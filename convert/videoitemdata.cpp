@@ -301,7 +301,7 @@ void VideoItemData::collectErrorLines(const QString& text)
     const QStringList lines = text.split(lineEnd, Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QString t = line.trimmed();
-        if (!m_runEncoder.isEmpty() && m_encoderLines.size() < 32 && t.contains(m_runEncoder))
+        if (m_encoderLines.size() < 32 && HardwareEncoders::isHardware(m_runEncoder) && t.contains(m_runEncoder))
             m_encoderLines.append(t);
         if (!isErrorLine(t))
             continue;
