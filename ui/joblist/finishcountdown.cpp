@@ -30,7 +30,17 @@ FinishCountdown::FinishCountdown(int action, int seconds, bool dark, QWidget* pa
         setPanelColours(QStringLiteral("#040405"), QStringLiteral("#2e3033"));
     setTitle(tr("All conversions have finished"), labelSheet(dark ? "#ffffff" : "#333333", 14));
     setText(countdownText(m_nAction, m_nSecondsLeft), QPixmap(), labelSheet(dark ? "#e8e8e8" : "#666666", 14));
-    setButtons(QString(), tr("Cancel"));
+    if (dark) {
+        const QString sheet = QStringLiteral("QLabel{border: 1px solid %1; font-size:%2px;color:%3;  background-color:%4;"
+                                             "border-radius:%5px;}");
+        const int font = InterfaceScale::px(14);
+        const int radius = InterfaceScale::px(16);
+        setButtons(QString(), tr("Cancel"), QString(), QString(),
+            sheet.arg(QLatin1String("#838588")).arg(font).arg(QLatin1String("#e8e8e8"), QLatin1String("#2e3033")).arg(radius),
+            sheet.arg(QLatin1String("#72767d")).arg(font).arg(QLatin1String("#ffffff"), QLatin1String("#72767d")).arg(radius));
+    } else {
+        setButtons(QString(), tr("Cancel"));
+    }
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &FinishCountdown::tick);
 }

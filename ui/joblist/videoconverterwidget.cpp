@@ -542,10 +542,10 @@ void VideoConverterWidget::layoutChildren()
         = qMin(px(150), m_pOutputFolderLabel->fontMetrics().horizontalAdvance(m_pOutputFolderLabel->text()) + px(6));
     m_pOutputFolderLabel->setGeometry(px(20), rowY, folderLabelWidth, px(24));
     const int pathX = px(20) + folderLabelWidth + px(6);
-    m_pOutputPathLabel->setGeometry(pathX, rowY, px(340), px(24));
-    m_pSelectOutputButton->setGeometry(pathX + px(346), rowY, px(32), px(24));
-    m_pOpenOutputButton->setGeometry(pathX + px(386), rowY, px(24), px(24));
-    m_pBatchTimeLeftLabel->setGeometry(pathX + px(426), rowY, px(170), px(24));
+    // The path gives up some width to the batch's time left beside it.
+    m_pOutputPathLabel->setGeometry(pathX, rowY, px(290), px(24));
+    m_pSelectOutputButton->setGeometry(pathX + px(296), rowY, px(32), px(24));
+    m_pOpenOutputButton->setGeometry(pathX + px(336), rowY, px(24), px(24));
 
     m_pConvertAllButton->setGeometry(w - px(170), (barHeight - px(40)) / 2, px(150), px(40));
     const int boxX = w - px(170) - px(30) - px(110);
@@ -553,6 +553,8 @@ void VideoConverterWidget::layoutChildren()
     const int formatLabelWidth
         = qMin(px(160), m_pOutputFormatLabel->fontMetrics().horizontalAdvance(m_pOutputFormatLabel->text()) + px(6));
     m_pOutputFormatLabel->setGeometry(boxX - px(8) - formatLabelWidth, rowY, formatLabelWidth, px(24));
+    const int leftX = m_pOpenOutputButton->geometry().right() + px(16);
+    m_pBatchTimeLeftLabel->setGeometry(leftX, rowY, m_pOutputFormatLabel->x() - px(12) - leftX, px(24));
     showOutputFolder();
 }
 

@@ -500,6 +500,10 @@ void TestVideoConverterWidget::speedAndTimeLeft()
     m_choices.m_enableGPU = false;
     VideoConverterWidget page;
     page.resize(1140, 672);
+    // As the main window makes it ready.
+    page.layoutChildren();
+    page.applySkin();
+    page.retranslate();
     page.show();
     addAndWait(page, {film, film, m_clip});
     const auto rowOf = [&page](int i) {
