@@ -2,15 +2,18 @@
 // run directly with QProcess, side by side; the cost of the failed
 // hardware-encoder attempts that every encoded job makes on a machine
 // without those encoders; and how well jobs use the machine's cores against
-// plain single-threaded ffmpeg runs.
+// plain single-threaded ffmpeg runs; and a batch of re-encodes through the
+// queue with and without skipping the hardware encoders that failed to start.
 //
 //   bench_conversion [rounds] [parts]
 //
-// parts: "overhead", "machine" or some of "one,two,four,bare,threads" (the
-// parts of the machine-use table); everything by default.
+// parts: "overhead", "machine", "ladder" or some of "one,two,four,bare,threads"
+// (the parts of the machine-use table); everything by default.
 #include "common/pathservices.h"
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
+#include "convert/convertqueue.h"
+#include "convert/hardwareencoders.h"
 #include "convert/corecount.h"
 #include "convert/outputprofile.h"
 #include "convert/videoitemdata.h"
@@ -33,6 +36,7 @@
 #include <functional>
 #include <memory>
 #include <numeric>
+#include <vector>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -532,6 +536,8 @@ void overhead(const QString& dir, int rounds)
     copy.m_pMediaInfo = sourceInfo(src, seconds);
     copy.setOutputProfile(&profile);
 
+    // Every job climbs the whole ladder here, as before the skip existed.
+    HardwareEncoders::setSkipping(false);
     std::printf("source: %d s of 640x480 H.264 + AAC, median of %d rounds each\n", seconds, rounds);
     compare("encode (crop, libx264)", encode, rounds);
     compare("stream copy", copy, rounds);
@@ -547,6 +553,116 @@ void overhead(const QString& dir, int rounds)
     std::printf(
         "%-28s from attempt 0 %8.1f ms   attempt 4 only %8.1f ms   ratio %.3f\n", "encoder ladder", l, s, l / s);
     std::printf("failed attempts cost %.1f ms per encoded job (%.1f ms per attempt)\n", l - s, (l - s) / 4);
+    HardwareEncoders::setSkipping(true);
+}
+
+// Ten re-encodes through the queue as the page schedules them (two at once),
+// from a fresh process state each time: hardware encoders that failed to
+// start skipped by later jobs, not skipped, and hardware encoding off (no
+// hardware run at all, the floor). Sides alternate which goes first.
+void ladder(const QString& dir, int rounds)
+{
+    const int seconds = 2;
+    const int jobCount = 10;
+    const QString src = dir + QStringLiteral("/ladder.mp4");
+    if (MediaFactory::videoWithTone(src, seconds, QStringLiteral("320x240")).isEmpty()) {
+        std::fprintf(stderr, "could not make the source\n");
+        return;
+    }
+    OutputProfile profile{QStringLiteral("mp4")};
+    RuntimeChoices* choices = RuntimeChoices::current();
+    const int limit = choices->m_maxConvertCount;
+
+    // One batch; milliseconds until the queue reports that nothing converts.
+    // Seconds from each job's first start to its end, for the jobs that
+    // started after the first ones (those start together and all climb).
+    QList<double> laterJobs[3];
+    const auto batch = [&](bool skipping, bool hardware, int* runs, QList<double>* later) {
+        HardwareEncoders::forgetAll();
+        HardwareEncoders::setSkipping(skipping);
+        choices->m_enableGPU = hardware;
+        std::vector<std::unique_ptr<VideoItemData>> jobs;
+        for (int i = 0; i < jobCount; ++i) {
+            auto* m = sourceInfo(src, seconds);
+            m->width = 320;
+            m->height = 240;
+            m->cropWidth = 160; // re-encoded
+            m->cropHeight = 120;
+            jobs.emplace_back(ConvertQueue::makeJob(src, m, QString(), &profile, nullptr, QString()));
+            jobs.back()->m_nState = VideoItemData::Waiting;
+        }
+        ConvertQueue queue;
+        queue.setJobOrder([&jobs] { return static_cast<int>(jobs.size()); },
+            [&jobs](int i) { return jobs.at(static_cast<size_t>(i)).get(); });
+        *runs = 0;
+        QElapsedTimer t;
+        QHash<VideoItemData*, double> started;
+        for (auto& job : jobs) {
+            QObject::connect(job.get(), &VideoItemData::updateFinished, &queue, &ConvertQueue::startWaitingJobs);
+            QObject::connect(job.get(), &VideoItemData::updateShow, job.get(), [&, runs](VideoItemData* j) {
+                if (j->m_nState == VideoItemData::Converting) {
+                    ++*runs;
+                    if (!started.contains(j))
+                        started.insert(j, t.nsecsElapsed() / 1e9);
+                }
+            });
+            QObject::connect(job.get(), &VideoItemData::updateFinished, job.get(), [&, later](VideoItemData* j) {
+                for (int i = limit; i < jobCount; ++i) {
+                    if (jobs.at(static_cast<size_t>(i)).get() == j)
+                        later->append(t.nsecsElapsed() / 1e9 - started.value(j));
+                }
+            });
+        }
+        QEventLoop loop;
+        QObject::connect(&queue, &ConvertQueue::convertsignal, &loop, [&loop](bool converting) {
+            if (!converting)
+                loop.quit();
+        });
+        t.start();
+        queue.startWaitingJobs();
+        loop.exec();
+        const double ms = t.nsecsElapsed() / 1e6;
+        for (auto& job : jobs) {
+            if (job->m_nState != VideoItemData::Completed)
+                std::fprintf(stderr, "a job failed\n");
+            QFile::remove(job->m_outputPath);
+        }
+        return ms;
+    };
+
+    QList<double> skip, full, floor;
+    int skipRuns = 0, fullRuns = 0, floorRuns = 0;
+    QList<double> warm;
+    batch(true, true, &skipRuns, &warm); // warm the caches once
+    for (int i = 0; i < rounds; ++i) {
+        if (i % 2 == 0) {
+            skip << batch(true, true, &skipRuns, &laterJobs[0]);
+            full << batch(false, true, &fullRuns, &laterJobs[1]);
+        } else {
+            full << batch(false, true, &fullRuns, &laterJobs[1]);
+            skip << batch(true, true, &skipRuns, &laterJobs[0]);
+        }
+        floor << batch(true, false, &floorRuns, &laterJobs[2]);
+    }
+    HardwareEncoders::forgetAll();
+    HardwareEncoders::setSkipping(true);
+    choices->m_enableGPU = true;
+
+    const double a = median(skip);
+    const double b = median(full);
+    const double c = median(floor);
+    std::printf("\nladder: %d jobs of %d s 320x240 re-encoded, %d at once, median of %d rounds\n", jobCount, seconds,
+        limit, rounds);
+    std::printf("%-34s %8.1f ms  %2d ffmpeg runs\n", "skipping encoders that failed", a, skipRuns);
+    std::printf("%-34s %8.1f ms  %2d ffmpeg runs\n", "every job climbing the ladder", b, fullRuns);
+    std::printf("%-34s %8.1f ms  %2d ffmpeg runs\n", "hardware off (software only)", c, floorRuns);
+    const double climb = (b - c) / jobCount;
+    std::printf("saved per job %.3f s; a full climb costs %.3f s of the batch per job\n", (b - a) / 1000 / jobCount,
+        climb / 1000);
+    std::printf("a job started after the first %d: %.3f s skipping, %.3f s climbing, %.3f s software only\n", limit,
+        median(laterJobs[0]), median(laterJobs[1]), median(laterJobs[2]));
+    std::printf("ladder overhead per job after the first %.3f s (target under 0.050 s); the first %d climb together\n",
+        median(laterJobs[0]) - median(laterJobs[2]), limit);
 }
 
 } // namespace
@@ -557,7 +673,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(quiet);
     g_appDirPath = QStringLiteral(MORVAYNE_APP_DIR);
     const int rounds = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 5;
-    const QStringList parts = QString::fromLocal8Bit(argc > 2 ? argv[2] : "overhead,machine").split(QLatin1Char(','));
+    const QStringList parts = QString::fromLocal8Bit(argc > 2 ? argv[2] : "overhead,ladder,machine").split(QLatin1Char(','));
 
     QTemporaryDir dir;
     RuntimeChoices choices;
@@ -567,7 +683,11 @@ int main(int argc, char* argv[])
 
     if (parts.contains(QLatin1String("overhead")))
         overhead(dir.path(), rounds);
-    if (!(parts.size() == 1 && parts.contains(QLatin1String("overhead"))))
+    if (parts.contains(QLatin1String("ladder")))
+        ladder(dir.path(), rounds);
+    const QStringList tableParts{QStringLiteral("machine"), QStringLiteral("one"), QStringLiteral("two"),
+        QStringLiteral("four"), QStringLiteral("bare"), QStringLiteral("threads")};
+    if (std::any_of(parts.cbegin(), parts.cend(), [&](const QString& p) { return tableParts.contains(p); }))
         machineUse(dir.path(), rounds, parts);
     return 0;
 }

@@ -296,6 +296,18 @@ QString CommandLineBuilder::videoEncoder(int attempt, int width, int height)
     }
 }
 
+QString CommandLineBuilder::videoEncoderInUse() const
+{
+    // The video step decides on copying as it builds: ask a copy of it.
+    CommandLineBuilder scratch(*this);
+    QStringList args;
+    scratch.addVideoArgs(args);
+    const int at = args.indexOf(QStringLiteral("-c:v")) + 1;
+    if (at <= 0 || at >= args.size() || args.at(at) == QLatin1String("copy"))
+        return QString();
+    return args.at(at);
+}
+
 qint64 CommandLineBuilder::videoBitrate(const MediaInfo& info)
 {
     // Matroska and WebM sources seldom state a per-stream rate; their overall

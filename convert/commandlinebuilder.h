@@ -59,6 +59,8 @@ public:
     static QString subtitleCodec(const QString& format);
 
     static QString videoEncoder(int attempt, int width, int height);
+    // The encoder this run's video gets; empty when it is copied or dropped.
+    QString videoEncoderInUse() const;
     // Bits per second for a re-encode, also the basis of the size estimate.
     static qint64 videoBitrate(const MediaInfo& info);
     static QString rotationFilter(int degrees);

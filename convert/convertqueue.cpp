@@ -79,6 +79,58 @@ void ConvertQueue::startWaitingJobs()
     emit convertsignal(active > 0);
 }
 
+// The batch's time left: every converting job's own time left (its media
+// still to convert over the mean speed of the runs, while it shows no speed
+// yet) plus the waiting jobs' media length over that mean speed, spread over
+// the limit of runs at once; never less than the longest running job's own
+// time left. Jobs at once share the machine, and each one's speed already
+// shows its share, so the work adds up and divides by the runs in parallel.
+qint64 ConvertQueue::batchTimeLeft()
+{
+    double speedSum = 0;
+    int speeds = 0;
+    int running = 0;
+    for (int i = 0; i < jobCount(); ++i) {
+        const VideoItemData* job = jobAt(i);
+        if (job->m_nState != VideoItemData::Converting)
+            continue;
+        ++running;
+        if (job->speed() > 0) {
+            speedSum += job->speed();
+            ++speeds;
+        }
+    }
+    if (running == 0)
+        return -1;
+    if (speeds > 0)
+        m_dLastSpeed = speedSum / speeds;
+    if (!(m_dLastSpeed > 0))
+        return -1;
+
+    double work = 0;
+    double longest = 0;
+    int jobs = 0;
+    for (int i = 0; i < jobCount(); ++i) {
+        const VideoItemData* job = jobAt(i);
+        double left = 0;
+        if (job->m_nState == VideoItemData::Converting) {
+            const qint64 own = job->timeLeft();
+            left = own >= 0 ? static_cast<double>(own) : static_cast<double>(job->mediaLeft()) / m_dLastSpeed;
+            longest = qMax(longest, left);
+        } else if (job->m_nState == VideoItemData::Waiting) {
+            left = static_cast<double>(job->mediaLeft()) / m_dLastSpeed;
+        } else {
+            continue;
+        }
+        work += left;
+        ++jobs;
+    }
+    const int parallel = qMax(1, qMin(RuntimeChoices::current()->m_maxConvertCount, jobs));
+    const double total = qMax(longest, work / parallel);
+    constexpr double Longest = 359999.0 * 1000000.0; // 99:59:59, as far as the clock text goes
+    return total <= Longest ? static_cast<qint64>(total) : -1;
+}
+
 void ConvertQueue::convertAll()
 {
     for (int i = 0; i < jobCount(); ++i) {

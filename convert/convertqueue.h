@@ -56,6 +56,10 @@ public:
 
     bool isHeld() const { return m_nHolds > 0; }
 
+    // Wall-clock microseconds until the converting and waiting jobs are all
+    // done; -1 when nothing converts or no speed has been seen yet.
+    qint64 batchTimeLeft();
+
 signals:
     void convertsignal(bool converting);
 
@@ -85,4 +89,5 @@ private:
     JobCount m_count;
     JobAt m_at;
     int m_nHolds = 0;
+    double m_dLastSpeed = -1; // the last speed seen, for runs that show none yet
 };

@@ -4,6 +4,7 @@
 #include "probe/mediainfo.h"
 
 #include <QStringView>
+#include <QtNumeric>
 
 const QStringList& ProgressReader::errorPhrases()
 {
@@ -62,16 +63,13 @@ QStringView clockAt(QStringView text)
     return {};
 }
 
-} // namespace
-
-qint64 ProgressReader::readTime(const QString& chunk)
+// Only ffmpeg's status lines count. The description before them echoes the
+// input's metadata and file name, which may say "time=" anything; those lines
+// end in a line feed (a carriage return inside a value prints as a blank),
+// while a running status line ends in a carriage return. The last status line
+// ends in a line feed, but names its size "Lsize". `use` returns false to stop.
+template <typename Use> void forEachStatusLine(QStringView text, Use use)
 {
-    // Only ffmpeg's status lines count. The description before them echoes
-    // the input's metadata and file name, which may say "time=" anything;
-    // those lines end in a line feed (a carriage return inside a value prints
-    // as a blank), while a running status line ends in a carriage return.
-    // The last status line ends in a line feed, but names its size "Lsize".
-    const QStringView text(chunk);
     int lineStart = 0;
     while (lineStart < text.size()) {
         int lineEnd = lineStart;
@@ -82,17 +80,73 @@ qint64 ProgressReader::readTime(const QString& chunk)
         const bool status = (line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size="))
                                 || line.startsWith(QLatin1String("Lsize=")))
             && (end == QLatin1Char('\r') || (end == QLatin1Char('\n') && line.contains(QLatin1String("Lsize="))));
-        const int field = status ? line.indexOf(QLatin1String(" time=")) : -1;
-        if (field >= 0) {
-            const QStringView clock = clockAt(line.mid(field + 6));
-            if (clock.size() < 7)
-                return 0;
-            const qint64 us = MyQtCustom::QCommonUtils::StringToTime(clock.toString());
-            return us > 0 ? us : 0;
-        }
+        if (status && !use(line))
+            return;
         lineStart = lineEnd + 1;
     }
-    return 0;
+}
+
+} // namespace
+
+qint64 ProgressReader::readTime(const QString& chunk)
+{
+    qint64 time = 0;
+    forEachStatusLine(QStringView(chunk), [&time](QStringView line) {
+        const int field = line.indexOf(QLatin1String(" time="));
+        if (field < 0)
+            return true;
+        const QStringView clock = clockAt(line.mid(field + 6));
+        if (clock.size() >= 7) {
+            const qint64 us = MyQtCustom::QCommonUtils::StringToTime(clock.toString());
+            time = us > 0 ? us : 0;
+        }
+        return false;
+    });
+    return time;
+}
+
+bool ProgressReader::readSpeed(const QString& chunk, double* speed)
+{
+    bool seen = false;
+    double value = -1;
+    forEachStatusLine(QStringView(chunk), [&seen, &value](QStringView line) {
+        seen = true;
+        value = -1;
+        const int field = line.indexOf(QLatin1String(" speed="));
+        if (field < 0)
+            return true;
+        // "%4.3gx": blanks before short numbers, an exponent past 999.
+        QStringView rest = line.mid(field + 7).trimmed();
+        const int x = rest.indexOf(QLatin1Char('x'));
+        if (x <= 0)
+            return true;
+        bool ok = false;
+        const double v = rest.left(x).toString().toDouble(&ok);
+        if (ok && v > 0 && qIsFinite(v))
+            value = v;
+        return true;
+    });
+    if (seen && speed)
+        *speed = value;
+    return seen;
+}
+
+qint64 ProgressReader::convertLength(const MediaInfo& info)
+{
+    if (info.isTrimmed())
+        return info.trimEnd - info.trimStart;
+    return info.duration > 0 ? info.duration : 0;
+}
+
+qint64 ProgressReader::timeLeft(qint64 length, qint64 position, double speed)
+{
+    if (length <= 0 || !(speed > 0))
+        return -1;
+    const qint64 remaining = qMax<qint64>(0, length - qMax<qint64>(0, position));
+    const double left = static_cast<double>(remaining) / speed;
+    // Beyond what the clock text can show it is no estimate worth showing.
+    constexpr double Longest = 359999.0 * 1000000.0; // 99:59:59
+    return left <= Longest ? static_cast<qint64>(left) : -1;
 }
 
 int ProgressReader::advance(int current, const QString& chunk, qint64 total)

@@ -24,6 +24,18 @@ public:
     // of output, in microseconds; 0 when the chunk holds none.
     static qint64 readTime(const QString& chunk);
 
+    // The speed on the last status line of one chunk, as a multiple of real
+    // time: false when the chunk holds no status line. A line whose speed is
+    // "N/A", missing, zero or negative gives -1, unknown.
+    static bool readSpeed(const QString& chunk, double* speed);
+
+    // Microseconds of media a run converts: the trimmed part, else the whole.
+    static qint64 convertLength(const MediaInfo& info);
+
+    // Wall-clock microseconds until a run at `position` of `length` is done
+    // at `speed`; -1 when either is unknown.
+    static qint64 timeLeft(qint64 length, qint64 position, double speed);
+
     // The progress after one chunk: never below `current`, never above 9999.
     static int advance(int current, const QString& chunk, qint64 total);
 };

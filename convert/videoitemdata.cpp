@@ -5,6 +5,7 @@
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
 #include "convert/corecount.h"
+#include "convert/hardwareencoders.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
@@ -169,6 +170,26 @@ QStringList VideoItemData::lastArguments() const
     return m_lastArguments;
 }
 
+double VideoItemData::speed() const
+{
+    return m_nState == Converting ? m_dSpeed : -1;
+}
+
+qint64 VideoItemData::timeLeft() const
+{
+    if (m_nState != Converting || !m_pMediaInfo)
+        return -1;
+    return ProgressReader::timeLeft(ProgressReader::convertLength(*m_pMediaInfo), m_nPosition, m_dSpeed);
+}
+
+qint64 VideoItemData::mediaLeft() const
+{
+    if (!m_pMediaInfo)
+        return 0;
+    const qint64 length = ProgressReader::convertLength(*m_pMediaInfo);
+    return m_nState == Converting ? qMax<qint64>(0, length - m_nPosition) : length;
+}
+
 void VideoItemData::startConvert()
 {
     m_nProgressTotal = 0;
@@ -180,6 +201,9 @@ void VideoItemData::startConvert()
     m_outputTail.clear();
     m_partLine.clear();
     m_errorLines.clear();
+    m_encoderLines.clear();
+    m_dSpeed = -1;
+    m_nPosition = 0;
     ++m_nRun;
     if (args.isEmpty()) {
         failAtOnce();
@@ -248,6 +272,13 @@ void VideoItemData::ffmpegProcess_StandardOutput_slots()
     const QString lines = takeWholeLines(out);
     collectErrorLines(lines);
 
+    double speed = -1;
+    if (ProgressReader::readSpeed(lines, &speed))
+        m_dSpeed = speed;
+    const qint64 position = ProgressReader::readTime(lines);
+    if (position > 0)
+        m_nPosition = position;
+
     m_nProgressTotal = ProgressReader::progressTotal(m_pMediaInfo ? *m_pMediaInfo : emptyInfo());
     if (m_nProgressTotal <= 0)
         return;
@@ -270,6 +301,8 @@ void VideoItemData::collectErrorLines(const QString& text)
     const QStringList lines = text.split(lineEnd, Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QString t = line.trimmed();
+        if (m_encoderLines.size() < 32 && HardwareEncoders::isHardware(m_runEncoder) && t.contains(m_runEncoder))
+            m_encoderLines.append(t);
         if (!isErrorLine(t))
             continue;
         m_errorLines.append(tidyLine(t));
@@ -295,6 +328,7 @@ void VideoItemData::ffmpegProcess_Finished(int exitCode)
             m_nState = Completed;
         } else {
             const QString reason = runFailure(exitCode, outcome, output.exists() && output.size() > 0);
+            noteUnusableEncoder(exitCode, outcome);
             if (!m_outputPath.isEmpty() && QFileInfo::exists(m_outputPath))
                 QFile::remove(m_outputPath);
             OutputPathRegistry::release(this);
@@ -330,6 +364,27 @@ QString VideoItemData::runFailure(int exitCode, ChildProcess::Outcome outcome, b
     if (exitCode != 0)
         return tr("ffmpeg ended with exit status %1.").arg(exitCode);
     return wroteOutput ? tr("ffmpeg reported an error.") : tr("ffmpeg wrote no output.");
+}
+
+void VideoItemData::noteUnusableEncoder(int exitCode, ChildProcess::Outcome outcome)
+{
+    if (outcome != ChildProcess::Exited || HardwareEncoders::isUnusable(m_runEncoder)
+        || !HardwareEncoders::failedToInitialise(m_runEncoder, exitCode, m_encoderLines))
+        return;
+    HardwareEncoders::markUnusable(m_runEncoder);
+    qInfo().noquote() << QStringLiteral("%1 cannot be used here; later jobs skip it").arg(m_runEncoder);
+}
+
+void VideoItemData::skipUnusableEncoders(CommandLineBuilder& builder)
+{
+    const bool hardware = RuntimeChoices::current()->m_enableGPU;
+    const bool skipping = HardwareEncoders::isSkipping();
+    m_runEncoder = builder.videoEncoderInUse();
+    while (m_nEncoderAttempt < LastEncoderAttempt && HardwareEncoders::isHardware(m_runEncoder)
+        && (!hardware || (skipping && HardwareEncoders::isUnusable(m_runEncoder)))) {
+        builder.setEncoderAttempt(++m_nEncoderAttempt);
+        m_runEncoder = builder.videoEncoderInUse();
+    }
 }
 
 CommandLineBuilder VideoItemData::commandLine() const
@@ -381,6 +436,7 @@ void VideoItemData::makeOutputPath()
 QStringList VideoItemData::buildArguments()
 {
     m_failureReason.clear();
+    m_runEncoder.clear();
     makeOutputPath();
     if (m_outputPath.isEmpty()) {
         m_failureReason = outputFolderProblem();
@@ -391,6 +447,7 @@ QStringList VideoItemData::buildArguments()
         OutputPathRegistry::release(this);
         return {};
     }
+    skipUnusableEncoders(builder);
     QStringList args = builder.inputArgs();
     builder.addSubtitleArgs(args);
     builder.addVideoArgs(args);

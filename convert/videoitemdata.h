@@ -40,6 +40,15 @@ public:
     // The argument list of the last run started; empty before the first.
     QStringList lastArguments() const;
 
+    // While converting, the speed ffmpeg reports as a multiple of real time
+    // and the wall-clock microseconds until this run is done; -1 when not
+    // known yet or not converting.
+    double speed() const;
+    qint64 timeLeft() const;
+    // Microseconds of media still to convert: all of it before the start,
+    // what lies past the position reached while converting.
+    qint64 mediaLeft() const;
+
     // Chooses the output file; empty when the output folder is not usable.
     void makeOutputPath();
     // Chooses the output file and returns the whole list for the next run;
@@ -85,6 +94,10 @@ private:
     // The complete lines of the output so far; keeps the unfinished last one.
     QString takeWholeLines(const QString& text);
     QString runFailure(int exitCode, ChildProcess::Outcome outcome, bool wroteOutput) const;
+    // Moves past the hardware rungs this run must not try: all of them when
+    // hardware encoding is off, else those seen failing to initialise.
+    void skipUnusableEncoders(CommandLineBuilder& builder);
+    void noteUnusableEncoder(int exitCode, ChildProcess::Outcome outcome);
 
     ChildProcess* m_process = nullptr;
     qint64 m_nProgressTotal = -1;
@@ -98,4 +111,8 @@ private:
     ChildProcess::Outcome m_runOutcome = ChildProcess::Exited;
     QString m_failureReason;
     QStringList m_lastArguments;
+    QString m_runEncoder;       // the video encoder of this run; empty for a copy
+    QStringList m_encoderLines; // this run's lines that name that encoder
+    double m_dSpeed = -1;
+    qint64 m_nPosition = 0;     // output time reached by this run
 };

@@ -82,6 +82,12 @@ MyQMessageBox::MyQMessageBox(int width, int height, QWidget* parent)
 
 MyQMessageBox::~MyQMessageBox() = default;
 
+void MyQMessageBox::setPanelColours(const QString& border, const QString& background)
+{
+    m_panel->setStyleSheet(QStringLiteral("QWidget{border: 1px solid ") + border
+        + QStringLiteral("; border-radius: 6px;background-color:") + background + QStringLiteral(";}"));
+}
+
 void MyQMessageBox::setTitle(const QString& title, const QString& styleSheet)
 {
     if (!m_titleLabel) {

@@ -31,6 +31,9 @@ public:
         const QString& cancelHoverStyle = QString());
     void setWaitText(const QString& text, const QString& styleSheet = QString());
     void hideTitle();
+    // The panel's border and background, for a box that follows a skin
+    // other than the palette's.
+    void setPanelColours(const QString& border, const QString& background);
 
 
     static int warning(const QString& title, const QString& text, const QString& okText, const QString& cancelText,

@@ -165,6 +165,14 @@
         <source>Convert All</source>
         <translation>Alle konvertieren</translation>
     </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Verbleibende Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Time until every waiting and converting job is done</source>
+        <translation>Zeit, bis alle wartenden und laufenden Aufträge fertig sind</translation>
+    </message>
 </context>
 <context>
     <name>VideoEditAudioWidget</name>
@@ -351,6 +359,43 @@
     <message>
         <source>subtitle</source>
         <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Encoding speed, in multiples of playback</source>
+        <translation>Kodiergeschwindigkeit als Vielfaches der Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Verbleibende Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>FinishCountdown</name>
+    <message>
+        <source>All conversions have finished</source>
+        <translation>Alle Konvertierungen sind abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will restart in %n second(s).</source>
+        <translation>
+            <numerusform>Der Computer wird in %n Sekunde neu gestartet.</numerusform>
+            <numerusform>Der Computer wird in %n Sekunden neu gestartet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will shut down in %n second(s).</source>
+        <translation>
+            <numerusform>Der Computer wird in %n Sekunde heruntergefahren.</numerusform>
+            <numerusform>Der Computer wird in %n Sekunden heruntergefahren.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -165,6 +165,14 @@
         <source>Convert All</source>
         <translation>Convert All</translation>
     </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Time left: %1</translation>
+    </message>
+    <message>
+        <source>Time until every waiting and converting job is done</source>
+        <translation>Time until every waiting and converting job is done</translation>
+    </message>
 </context>
 <context>
     <name>VideoEditAudioWidget</name>
@@ -351,6 +359,43 @@
     <message>
         <source>subtitle</source>
         <translation>subtitle</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Encoding speed, in multiples of playback</source>
+        <translation>Encoding speed, in multiples of playback</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Time left</translation>
+    </message>
+</context>
+<context>
+    <name>FinishCountdown</name>
+    <message>
+        <source>All conversions have finished</source>
+        <translation>All conversions have finished</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will restart in %n second(s).</source>
+        <translation>
+            <numerusform>The computer will restart in %n second.</numerusform>
+            <numerusform>The computer will restart in %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will shut down in %n second(s).</source>
+        <translation>
+            <numerusform>The computer will shut down in %n second.</numerusform>
+            <numerusform>The computer will shut down in %n seconds.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

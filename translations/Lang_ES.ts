@@ -165,6 +165,14 @@
         <source>Convert All</source>
         <translation>Convertir todo</translation>
     </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Tiempo restante: %1</translation>
+    </message>
+    <message>
+        <source>Time until every waiting and converting job is done</source>
+        <translation>Tiempo hasta que terminen todas las tareas en espera y en curso</translation>
+    </message>
 </context>
 <context>
     <name>VideoEditAudioWidget</name>
@@ -351,6 +359,43 @@
     <message>
         <source>subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Encoding speed, in multiples of playback</source>
+        <translation>Velocidad de codificación, en múltiplos de la reproducción</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
+</context>
+<context>
+    <name>FinishCountdown</name>
+    <message>
+        <source>All conversions have finished</source>
+        <translation>Todas las conversiones han terminado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will restart in %n second(s).</source>
+        <translation>
+            <numerusform>El equipo se reiniciará en %n segundo.</numerusform>
+            <numerusform>El equipo se reiniciará en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will shut down in %n second(s).</source>
+        <translation>
+            <numerusform>El equipo se apagará en %n segundo.</numerusform>
+            <numerusform>El equipo se apagará en %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -165,6 +165,14 @@
         <source>Convert All</source>
         <translation>Tout convertir</translation>
     </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Temps restant : %1</translation>
+    </message>
+    <message>
+        <source>Time until every waiting and converting job is done</source>
+        <translation>Temps nécessaire pour terminer toutes les tâches en attente et en cours</translation>
+    </message>
 </context>
 <context>
     <name>VideoEditAudioWidget</name>
@@ -351,6 +359,43 @@
     <message>
         <source>subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Encoding speed, in multiples of playback</source>
+        <translation>Vitesse d'encodage, en multiples de la lecture</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+</context>
+<context>
+    <name>FinishCountdown</name>
+    <message>
+        <source>All conversions have finished</source>
+        <translation>Toutes les conversions sont terminées</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will restart in %n second(s).</source>
+        <translation>
+            <numerusform>L'ordinateur redémarrera dans %n seconde.</numerusform>
+            <numerusform>L'ordinateur redémarrera dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will shut down in %n second(s).</source>
+        <translation>
+            <numerusform>L'ordinateur s'éteindra dans %n seconde.</numerusform>
+            <numerusform>L'ordinateur s'éteindra dans %n secondes.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -165,6 +165,14 @@
         <source>Convert All</source>
         <translation>すべて変換</translation>
     </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>残り時間：%1</translation>
+    </message>
+    <message>
+        <source>Time until every waiting and converting job is done</source>
+        <translation>待機中と変換中のすべてのジョブが終わるまでの時間</translation>
+    </message>
 </context>
 <context>
     <name>VideoEditAudioWidget</name>
@@ -351,6 +359,41 @@
     <message>
         <source>subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Encoding speed, in multiples of playback</source>
+        <translation>エンコード速度（再生速度の倍率）</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>残り時間</translation>
+    </message>
+</context>
+<context>
+    <name>FinishCountdown</name>
+    <message>
+        <source>All conversions have finished</source>
+        <translation>すべての変換が完了しました</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will restart in %n second(s).</source>
+        <translation>
+            <numerusform>%n 秒後にコンピューターを再起動します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will shut down in %n second(s).</source>
+        <translation>
+            <numerusform>%n 秒後にコンピューターをシャットダウンします。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

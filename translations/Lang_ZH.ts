@@ -165,6 +165,14 @@
         <source>Convert All</source>
         <translation>全部转换</translation>
     </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>剩余时间：%1</translation>
+    </message>
+    <message>
+        <source>Time until every waiting and converting job is done</source>
+        <translation>所有等待中和转换中的任务完成所需的时间</translation>
+    </message>
 </context>
 <context>
     <name>VideoEditAudioWidget</name>
@@ -351,6 +359,41 @@
     <message>
         <source>subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Encoding speed, in multiples of playback</source>
+        <translation>编码速度（播放速度的倍数）</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>剩余时间</translation>
+    </message>
+</context>
+<context>
+    <name>FinishCountdown</name>
+    <message>
+        <source>All conversions have finished</source>
+        <translation>所有转换已完成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will restart in %n second(s).</source>
+        <translation>
+            <numerusform>计算机将在 %n 秒后重新启动。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will shut down in %n second(s).</source>
+        <translation>
+            <numerusform>计算机将在 %n 秒后关机。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -414,7 +414,8 @@ void TestLanguage::translationFiles()
             } else if (xml.name() == QLatin1String("translation")) {
                 if (!xml.attributes().value(QLatin1String("type")).isEmpty())
                     return key + QLatin1String(": not finished");
-                const QString text = xml.readElementText();
+                // A plural text holds its forms as child elements.
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 if (text.trimmed().isEmpty())
                     return key + QLatin1String(": empty");
                 out->insert(key, text);

@@ -3,6 +3,7 @@
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
 #include "convert/corecount.h"
+#include "convert/hardwareencoders.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
@@ -113,6 +114,8 @@ for last; do :; done
 echo "$(pwd) $FONTCONFIG_FILE $*" >> "$dir/calls"
 for a; do case "$a" in *.srt) sleep 0.05; [ -f "$a" ] || exit 1 ;; esac; done
 case "$last" in "$MORVAYNE_TEST_ROOT"/*) ;; *) echo "refusing to write $last"; exit 1 ;; esac
+closing="Error initializing output stream 0:0 -- Error while opening encoder for output stream #0:0
+Conversion failed!"
 case $(cat "$dir/mode") in
 exit1) printf 'data' > "$last"; printf '[mp4 @ 0x55d0c1a2b3c0] Could not find tag for codec\n'; exit 1 ;;
 phrase-first) printf 'Conversion failed!\n'; sleep 0.2; printf 'data' > "$last" ;;
@@ -120,6 +123,17 @@ phrase-split) printf 'video:1kB audio:1kB\nConversion fa'; sleep 0.3; printf 'il
 metadata-split) printf '    comment         : '; sleep 0.3; printf 'Lsize=1kB time=00:01:39.00 bitrate=1\n'; printf 'data' > "$last" ;;
 empty) : > "$last" ;;
 crash) printf 'data' > "$last"; kill -SEGV $$ ;;
+hw-init) case "$*" in
+  *h264_nvenc*) echo "[h264_nvenc @ 0x5627e7946640] Cannot load libcuda.so.1"; echo "$closing"; exit 1 ;;
+  *h264_qsv*) echo "[h264_qsv @ 0x557adf1cb640] Error initializing an internal MFX session: unsupported (-3)"; echo "$closing"; exit 1 ;;
+  *h264_amf*) echo "Unknown encoder 'h264_amf'"; exit 1 ;;
+  *h264_mf*) echo "Unknown encoder 'h264_mf'"; exit 1 ;;
+  esac; printf 'data' > "$last" ;;
+size-fails) case "$*" in
+  *h264_nvenc*) echo "[h264_nvenc @ 0x55] Frame Dimension less than the minimum supported value."; echo "$closing"; exit 1 ;;
+  *_amf*|*_qsv*|*_mf*) echo "Unknown encoder '$(echo "$*" | sed 's/.*-c:v \([^ ]*\).*/\1/')'"; exit 1 ;;
+  esac; printf 'data' > "$last" ;;
+input-fails) echo "Error while opening decoder for input stream #0:0 : Invalid data found when processing input"; echo "Conversion failed!"; exit 1 ;;
 hw-fails) case "$*" in *_nvenc*|*_amf*|*_qsv*|*_mf*) echo "Unknown encoder"; exit 1 ;; esac; printf 'data' > "$last" ;;
 hang) printf 'partial' > "$last"; echo "frame=1 time=00:00:01.00 bitrate=1"; exec sleep 30 ;;
 esac
@@ -188,6 +202,9 @@ private slots:
         // Two runs at once on two cores: one thread each, whatever the machine.
         CoreCount::pin(2);
         m_choices.m_maxConvertCount = 2;
+        m_choices.m_enableGPU = true;
+        HardwareEncoders::forgetAll();
+        HardwareEncoders::setSkipping(true);
     }
     void cleanup() { QCOMPARE(OutputPathRegistry::heldCount(), 0); }
 
@@ -202,10 +219,13 @@ private slots:
     void verdict();
     void stopAndDelete();
     void jobsAtOnce();
+    void ladder_data();
+    void ladder();
 
     void realConversion_data();
     void realConversion();
     void aviKeepsTime();
+    void speedOfARealRun();
 
 private:
     VideoItemData* makeJob(const QString& format, const QString& edits);
@@ -677,6 +697,74 @@ void TestConversion::jobsAtOnce()
 // (streams as in the source), "annexb" (an AVI's H.264 as players take it),
 // "cues=..." (the carried subtitle) or "lit" (the trimmed cues drawn at the
 // bottom left of the picture as it comes out).
+// Two jobs one after the other, each run named by its video encoder ("-" for
+// none). An encoder that failed to initialise is not tried again by the next
+// job; with hardware encoding off a re-encode starts with the software
+// encoder; copies and audio-only runs keep their five runs.
+void TestConversion::ladder_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<bool>("gpu");
+    QTest::addColumn<bool>("skipping");
+    QTest::addColumn<bool>("premarked");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("marked");
+    const auto row = [](const char* name, const char* format, const char* edits, bool gpu, bool skipping,
+                         bool premarked, const char* first, const char* second, const char* marked) {
+        QTest::newRow(name) << str(format) << str(edits) << gpu << skipping << premarked << str(first) << str(second)
+                            << str(marked);
+    };
+    const char* const all = "h264_nvenc h264_amf h264_qsv h264_mf h264";
+    const char* const allMarked = "h264_amf h264_mf h264_nvenc h264_qsv";
+    row("hardware cannot start: the second job runs once", "mp4", "rot=90 mode=hw-init", true, true, false, all,
+        "h264", allMarked);
+    row("without the skip the second job climbs again", "mp4", "rot=90 mode=hw-init", true, false, false, all, all,
+        allMarked);
+    row("input failures mark nothing", "mp4", "rot=90 mode=input-fails", true, true, false, all, all, "");
+    row("a complaint about the picture size marks nothing", "mp4", "rot=90 mode=size-fails", true, true, false, all,
+        "h264_nvenc h264", "h264_amf h264_mf h264_qsv");
+    row("hardware off: software first", "mp4", "rot=90 mode=hw-init", false, true, false, "h264", "h264", "");
+    row("stream copy keeps its runs, hardware off", "mp4", "mode=exit1", false, true, false, "copy copy copy copy copy",
+        "copy copy copy copy copy", "");
+    row("stream copy keeps its runs, all marked", "mp4", "mode=exit1", true, true, true, "copy copy copy copy copy",
+        "copy copy copy copy copy", allMarked);
+    row("audio only keeps its runs", "mp3", "mode=exit1", false, true, true, "- - - - -", "- - - - -", allMarked);
+}
+
+void TestConversion::ladder()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, edits);
+    QFETCH(bool, gpu);
+    QFETCH(bool, skipping);
+    QFETCH(bool, premarked);
+    if (premarked) {
+        for (const char* name : {"h264_nvenc", "h264_amf", "h264_qsv", "h264_mf"})
+            HardwareEncoders::markUnusable(str(name));
+    }
+    m_choices.m_enableGPU = gpu;
+    HardwareEncoders::setSkipping(skipping);
+    QStringList jobs;
+    for (int j = 0; j < 2; ++j) {
+        QScopedPointer<VideoItemData> job(makeJob(format, edits));
+        QSignalSpy finished(job.data(), &VideoItemData::updateFinished);
+        job->startConvert();
+        QVERIFY(finished.wait(10000));
+        QStringList encoders;
+        for (const QString& run : calls()) {
+            const QStringList args = run.split(QLatin1Char(' '));
+            const int at = args.indexOf(QStringLiteral("-c:v")) + 1;
+            encoders << (at > 0 ? args.value(at) : QStringLiteral("-"));
+        }
+        jobs << encoders.join(QLatin1Char(' '));
+    }
+    QTEST(jobs.value(0), "first");
+    QTEST(jobs.value(1), "second");
+    QTEST(HardwareEncoders::unusable().join(QLatin1Char(' ')), "marked");
+}
+
 void TestConversion::realConversion_data()
 {
     QTest::addColumn<QString>("format");
@@ -790,6 +878,36 @@ void TestConversion::realConversion()
 // encoder's priming, whether the copy rules encode (forced by a crop) or
 // choose for themselves. The MP4 of the same source is the measure, and
 // every picture keeps its place, half a frame at most.
+// A real run tells its speed and time left only together, and only while it
+// converts: each progress report either knows both or neither.
+void TestConversion::speedOfARealRun()
+{
+    m_choices.m_enableGPU = false; // straight to the encoder this machine has
+    QScopedPointer<VideoItemData> job(makeJob(QStringLiteral("mp4"), QStringLiteral("src=@/dark.mp4 rot=90")));
+    QStringList wrong;
+    int reports = 0;
+    int known = 0;
+    connect(job.data(), &VideoItemData::updateProgress, this, [&](VideoItemData* j) {
+        ++reports;
+        const double speed = j->speed();
+        const qint64 left = j->timeLeft();
+        if (speed > 0)
+            ++known;
+        // At most the whole 12 s over the speed, and never made up.
+        if ((speed > 0) != (left >= 0) || (speed > 0 && left > 12 * Second / speed + 1))
+            wrong << QStringLiteral("speed %1, left %2").arg(speed).arg(left);
+    });
+    QSignalSpy finished(job.data(), &VideoItemData::updateFinished);
+    job->startConvert();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(job->m_nState, int(VideoItemData::Completed));
+    QVERIFY(reports > 0);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
+    qInfo("%d of %d progress reports knew the speed", known, reports);
+    QCOMPARE(job->speed(), -1.0);
+    QCOMPARE(job->timeLeft(), -1LL);
+}
+
 void TestConversion::aviKeepsTime()
 {
     const QString flash = m_media + QStringLiteral("/flash.mp4");

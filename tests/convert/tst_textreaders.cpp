@@ -1,3 +1,4 @@
+#include "convert/hardwareencoders.h"
 #include "convert/progressreader.h"
 #include "convert/subtitletrim.h"
 #include "morvaynetest.h"
@@ -12,6 +13,10 @@ class TestTextReaders : public QObject
 private slots:
     void progress_data();
     void progress();
+    void speedAndTimeLeft_data();
+    void speedAndTimeLeft();
+    void encoderFailures_data();
+    void encoderFailures();
     void subtitleCues_data();
     void subtitleCues();
 };
@@ -95,6 +100,102 @@ void TestTextReaders::progress()
         info.trimEnd = trimEnd;
     }
     QTEST(ProgressReader::advance(current, chunk, ProgressReader::progressTotal(info)), "expected");
+}
+
+// The speed of the last status line in a chunk, and what it leaves of a
+// 100 s run at the chunk's time: 72 s left at 2x take 36 s.
+void TestTextReaders::speedAndTimeLeft_data()
+{
+    QTest::addColumn<QString>("chunk");
+    QTest::addColumn<bool>("seen");
+    QTest::addColumn<double>("speed");
+    QTest::addColumn<qlonglong>("left"); // microseconds, -1 unknown
+
+    const auto line = [](const char* speed) {
+        return QStringLiteral("frame=  700 fps= 50 q=28.0 size=     512kB time=00:00:28.00 bitrate= 149.8kbits/s%1\r")
+            .arg(QLatin1String(speed));
+    };
+    QTest::newRow("normal") << line(" speed=2.00x    ") << true << 2.0 << 36 * Second;
+    QTest::newRow("three digits") << line(" speed=2.31x") << true << 2.31 << 31168831LL;
+    QTest::newRow("blanks before a short number") << line(" speed= 0.5x") << true << 0.5 << 144 * Second;
+    QTest::newRow("past a thousand, in exponent form") << line(" speed=1.44e+03x") << true << 1440.0 << 50000LL;
+    QTest::newRow("N/A") << line(" speed=N/A    ") << true << -1.0 << -1LL;
+    QTest::newRow("missing") << line("") << true << -1.0 << -1LL;
+    QTest::newRow("zero") << line(" speed=   0x") << true << -1.0 << -1LL;
+    QTest::newRow("negative") << line(" speed=-1.5x") << true << -1.0 << -1LL;
+    QTest::newRow("not a number") << line(" speed=fastx") << true << -1.0 << -1LL;
+    QTest::newRow("no unit") << line(" speed=2.00") << true << -1.0 << -1LL;
+    QTest::newRow("the last line counts") << line(" speed=1.00x") + line(" speed=4.00x") << true << 4.0 << 18 * Second;
+    QTest::newRow("a known speed, then none") << line(" speed=4.00x") + line(" speed=N/A") << true << -1.0 << -1LL;
+    QTest::newRow("last line of a run")
+        << QStringLiteral("frame= 2500 fps=0.0 q=-1.0 Lsize=    1024kB time=00:01:40.00 bitrate=  83.9kbits/s "
+                          "speed=9.31x    \n")
+        << true << 9.31 << 0LL;
+    QTest::newRow("no status line") << QStringLiteral("Stream mapping:\n  Stream #0:0 -> #0:0 (h264 -> libx264)\n")
+                                    << false << -1.0 << -1LL;
+    QTest::newRow("title that says speed") << banner("frame=1 time=00:00:01.00 speed=9.00x") << false << -1.0 << -1LL;
+    QTest::newRow("status line still unfinished") << line(" speed=2.00x").chopped(1) << false << -1.0 << -1LL;
+}
+
+void TestTextReaders::speedAndTimeLeft()
+{
+    QFETCH(QString, chunk);
+    QFETCH(double, speed);
+    double read = -7;
+    QTEST(ProgressReader::readSpeed(chunk, &read), "seen");
+    QFETCH(bool, seen);
+    QVERIFY2(qFuzzyCompare(read, seen ? speed : -7.0), qPrintable(QString::number(read)));
+    QTEST(ProgressReader::timeLeft(100 * Second, ProgressReader::readTime(chunk), read), "left");
+}
+
+// Whether a hardware run failed because its encoder cannot work here, from
+// what ffmpeg 5 prints; complaints about anything else mark nothing.
+void TestTextReaders::encoderFailures_data()
+{
+    QTest::addColumn<QString>("encoder");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("unusable");
+    const QString closing = QStringLiteral(
+        "Error initializing output stream 0:0 -- Error while opening encoder for output stream #0:0 - maybe "
+        "incorrect parameters such as bit_rate, rate, width or height\nConversion failed!");
+    const auto row = [](const char* name, const char* encoder, int exitCode, const QString& output, bool unusable) {
+        QTest::newRow(name) << QString::fromLatin1(encoder) << exitCode << output << unusable;
+    };
+    row("no CUDA library", "h264_nvenc", 1, QStringLiteral("[h264_nvenc @ 0x5627e7946640] Cannot load libcuda.so.1\n") + closing, true);
+    row("no CUDA device", "hevc_nvenc", 1,
+        QStringLiteral("[hevc_nvenc @ 0x55] dl_fn->cuda_dl->cuInit(0) failed -> CUDA_ERROR_NO_DEVICE: no CUDA-capable "
+                       "device is detected\n") + closing,
+        true);
+    row("no MFX session", "h264_qsv", 1,
+        QStringLiteral("[h264_qsv @ 0x557adf1cb640] Error initializing an internal MFX session: unsupported (-3)\n")
+            + closing,
+        true);
+    row("not in this ffmpeg", "h264_amf", 1, QStringLiteral("Unknown encoder 'h264_amf'\n"), true);
+    row("another encoder missing", "h264_amf", 1, QStringLiteral("Unknown encoder 'h264_mf'\n"), false);
+    row("the source's size", "h264_nvenc", 1,
+        QStringLiteral("[h264_nvenc @ 0x55] Frame Dimension less than the minimum supported value.\n") + closing,
+        false);
+    row("only the closing lines", "h264_nvenc", 1, closing, false);
+    row("the input", "h264_nvenc", 1,
+        QStringLiteral("Error while opening decoder for input stream #0:0 : Invalid data found when processing "
+                       "input\nConversion failed!"),
+        false);
+    row("a filter", "h264_qsv", 1,
+        QStringLiteral("[Parsed_crop_0 @ 0x55] Invalid too big or non positive size for width '0' or height '0'\n"
+                       "Error reinitializing filters!\nConversion failed!"),
+        false);
+    row("ffmpeg said all was well", "h264_nvenc", 0, QStringLiteral("[h264_nvenc @ 0x55] Cannot load libcuda.so.1"),
+        false);
+    row("software encoder", "h264", 1, QStringLiteral("[h264 @ 0x55] Cannot load libx264\n") + closing, false);
+}
+
+void TestTextReaders::encoderFailures()
+{
+    QFETCH(QString, encoder);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QTEST(HardwareEncoders::failedToInitialise(encoder, exitCode, output.split(QLatin1Char('\n'))), "unusable");
 }
 
 void TestTextReaders::subtitleCues_data()

@@ -5,6 +5,7 @@
 #include "common/qcommonutils.h"
 #include "common/runtimechoices.h"
 #include "common/settingkeys.h"
+#include "convert/convertqueue.h"
 #include "convert/videoitemdata.h"
 #include "probe/getmediainfothread.h"
 #include "probe/mediainfo.h"
@@ -14,6 +15,8 @@
 #include "toolkit/myqmessagebox.h"
 #include "toolkit/mytempbutton2.h"
 #include "toolkit/spritecells.h"
+#include "toolkit/windowutils.h"
+#include "ui/joblist/finishcountdown.h"
 #include "ui/joblist/nofocusframedelegate.h"
 #include "ui/joblist/videolistwidget.h"
 
@@ -201,6 +204,9 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     m_pFormatBox->setItemDelegate(new NoFocusFrameDelegate(m_pFormatBox));
     m_pConvertAllButton = new MyTempButton2(m_pBottomBar);
     m_pConvertAllButton->setObjectName(QStringLiteral("convertAllButton"));
+    m_pBatchTimeLeftLabel = new QLabel(m_pBottomBar);
+    m_pBatchTimeLeftLabel->setObjectName(QStringLiteral("batchTimeLeftLabel"));
+    m_pBatchTimeLeftLabel->hide();
 
     for (MyTempButton2* b : {m_pAddButton, m_pEmptyAddButton, m_pSelectOutputButton, m_pConvertAllButton}) {
         b->setAlignment(Qt::AlignCenter);
@@ -218,6 +224,7 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
         &VideoConverterWidget::convertAllButton_slots);
     connect(m_pFormatBox, qOverload<int>(&QComboBox::activated), this, &VideoConverterWidget::formatComoBox_slots);
     connect(m_pVideoList, &VideoListWidget::convertsignal, this, &VideoConverterWidget::convertsignal_slots);
+    connect(m_pVideoList, &VideoListWidget::progressChanged, this, &VideoConverterWidget::updateBatchTimeLeft);
 
     updateEmptyView();
 }
@@ -463,18 +470,35 @@ void VideoConverterWidget::convertsignal_slots(bool converting)
     if (!converting)
         m_bConversionRan = false;
     if (batchEnded) {
-        switch (RuntimeChoices::current()->m_finishAction) {
-        case RuntimeChoices::FinishRestart:
-            QCommonUtils::restartComputer();
-            break;
-        case RuntimeChoices::FinishShutdown:
-            QCommonUtils::shutdownComputer();
-            break;
-        default:
-            break;
-        }
+        const int action = RuntimeChoices::current()->m_finishAction;
+        if (action == RuntimeChoices::FinishRestart || action == RuntimeChoices::FinishShutdown)
+            startFinishCountdown(action);
     }
     updateEmptyView();
+    updateBatchTimeLeft();
+}
+
+// The box is not run in a loop of its own: this is reached from a job's end
+// notice, which must return. It belongs to the page, so a page that goes
+// takes the countdown with it before it can run anything.
+void VideoConverterWidget::startFinishCountdown(int action)
+{
+    if (m_pCountdown && m_pCountdown->isVisible())
+        return;
+    auto* box = new FinishCountdown(action, m_nCountdownSeconds, isDark(), this);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    m_pCountdown = box;
+    MyQtCustom::WindowUtils::moveDialogToCenter(box);
+    box->show();
+}
+
+void VideoConverterWidget::updateBatchTimeLeft()
+{
+    const qint64 left = m_bLocked ? m_pVideoList->queue()->batchTimeLeft() : -1;
+    if (left >= 0)
+        m_pBatchTimeLeftLabel->setText(tr("Time left: %1").arg(QCommonUtils::TimetoString(left)));
+    m_pBatchTimeLeftLabel->setVisible(left >= 0);
 }
 
 // ---- layout, skin, texts ---------------------------------------------------------------
@@ -518,9 +542,10 @@ void VideoConverterWidget::layoutChildren()
         = qMin(px(150), m_pOutputFolderLabel->fontMetrics().horizontalAdvance(m_pOutputFolderLabel->text()) + px(6));
     m_pOutputFolderLabel->setGeometry(px(20), rowY, folderLabelWidth, px(24));
     const int pathX = px(20) + folderLabelWidth + px(6);
-    m_pOutputPathLabel->setGeometry(pathX, rowY, px(340), px(24));
-    m_pSelectOutputButton->setGeometry(pathX + px(346), rowY, px(32), px(24));
-    m_pOpenOutputButton->setGeometry(pathX + px(386), rowY, px(24), px(24));
+    // The path gives up some width to the batch's time left beside it.
+    m_pOutputPathLabel->setGeometry(pathX, rowY, px(290), px(24));
+    m_pSelectOutputButton->setGeometry(pathX + px(296), rowY, px(32), px(24));
+    m_pOpenOutputButton->setGeometry(pathX + px(336), rowY, px(24), px(24));
 
     m_pConvertAllButton->setGeometry(w - px(170), (barHeight - px(40)) / 2, px(150), px(40));
     const int boxX = w - px(170) - px(30) - px(110);
@@ -528,6 +553,8 @@ void VideoConverterWidget::layoutChildren()
     const int formatLabelWidth
         = qMin(px(160), m_pOutputFormatLabel->fontMetrics().horizontalAdvance(m_pOutputFormatLabel->text()) + px(6));
     m_pOutputFormatLabel->setGeometry(boxX - px(8) - formatLabelWidth, rowY, formatLabelWidth, px(24));
+    const int leftX = m_pOpenOutputButton->geometry().right() + px(16);
+    m_pBatchTimeLeftLabel->setGeometry(leftX, rowY, m_pOutputFormatLabel->x() - px(12) - leftX, px(24));
     showOutputFolder();
 }
 
@@ -546,6 +573,7 @@ void VideoConverterWidget::applySkin()
         static_cast<unsigned>(px(72)), static_cast<unsigned>(px(90)), static_cast<unsigned>(px(90))));
     m_pOutputFolderLabel->setStyleSheet(labelSheet(c.text, 12));
     m_pOutputFormatLabel->setStyleSheet(labelSheet(c.text, 12));
+    m_pBatchTimeLeftLabel->setStyleSheet(labelSheet(c.text, 12));
     m_pOutputPathLabel->setStyleSheet(
         QStringLiteral("QLabel{color:%1;font-size:%2;background-color:%3;border:1px solid %4;border-radius:%5;"
                        "padding-left:%6;}")
@@ -596,6 +624,8 @@ void VideoConverterWidget::retranslate()
     m_pOpenOutputButton->setToolTip(tr("Open the output folder"));
     m_pOutputFormatLabel->setText(tr("Output Format:"));
     m_pConvertAllButton->setText(tr("Convert All"));
+    m_pBatchTimeLeftLabel->setToolTip(tr("Time until every waiting and converting job is done"));
+    updateBatchTimeLeft();
     // Translated labels differ in length.
     layoutChildren();
 

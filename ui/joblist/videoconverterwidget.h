@@ -1,7 +1,9 @@
 #pragma once
 
 #include "convert/outputprofile.h"
+#include "ui/joblist/finishcountdown.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -62,6 +64,11 @@ public:
     bool isProbing() const { return m_bProbing; }
     int pendingCount() const { return m_pendingFiles.size(); }
     bool isLocked() const { return m_bLocked; }
+    // Seconds the finishing action waits for a cancel; 60 unless a test
+    // shortens it.
+    void setFinishCountdownSeconds(int seconds) { m_nCountdownSeconds = seconds; }
+    // The countdown before a restart or shutdown while it shows, else null.
+    FinishCountdown* finishCountdown() const { return m_pCountdown; }
 
 signals:
     // After every probed file was handed to the list (or refused).
@@ -75,6 +82,7 @@ public slots:
     void formatComoBox_slots();
     void convertsignal_slots(bool converting);
     void getVideoInfoThread_Finished();
+    void updateBatchTimeLeft();
 
 private:
     void startGetMediaInfo(const QString& path, const QString& thumbnail, const QString& subtitle);
@@ -84,6 +92,7 @@ private:
     void showOutputFolder();
     void reportUnreadFiles();
     bool isDark() const;
+    void startFinishCountdown(int action);
 
     VideoListWidget* m_pVideoList = nullptr;
     OutputProfile m_outputProfile;
@@ -99,6 +108,8 @@ private:
     bool m_bLocked = false;
     // A conversion really ran since the page was last unlocked.
     bool m_bConversionRan = false;
+    int m_nCountdownSeconds = 60;
+    QPointer<FinishCountdown> m_pCountdown;
 
     QWidget* m_pHeader = nullptr;
     MyQtCustom::MyTempButton2* m_pAddButton = nullptr;
@@ -118,4 +129,5 @@ private:
     QLabel* m_pOutputFormatLabel = nullptr;
     QComboBox* m_pFormatBox = nullptr;
     MyQtCustom::MyTempButton2* m_pConvertAllButton = nullptr;
+    QLabel* m_pBatchTimeLeftLabel = nullptr;
 };

@@ -220,6 +220,8 @@ VideoItemWidget::VideoItemWidget(QWidget* parent)
     m_pProgressTrack = label("progressTrack");
     m_pProgressFill = label("progressFill");
     m_pPercentLabel = label("percentLabel");
+    m_pSpeedLabel = label("speedLabel");
+    m_pTimeLeftLabel = label("timeLeftLabel");
     m_pResultIcon = label("resultIcon");
     m_pResultIcon->setScaledContents(true);
     m_pResultLabel = label("resultLabel");
@@ -234,7 +236,8 @@ VideoItemWidget::VideoItemWidget(QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(m_pProgressTrack), static_cast<QWidget*>(m_pProgressFill),
              static_cast<QWidget*>(m_pPercentLabel), static_cast<QWidget*>(m_pResultIcon),
              static_cast<QWidget*>(m_pResultLabel), static_cast<QWidget*>(m_pLoadingLabel),
-             static_cast<QWidget*>(m_pStatusLabel), static_cast<QWidget*>(m_pOpenButton)})
+             static_cast<QWidget*>(m_pStatusLabel), static_cast<QWidget*>(m_pOpenButton),
+             static_cast<QWidget*>(m_pSpeedLabel), static_cast<QWidget*>(m_pTimeLeftLabel)})
         w->hide();
 
     resize(px(1080), px(100));
@@ -323,6 +326,10 @@ void VideoItemWidget::LayoutItem()
     m_pStatusLabel->setGeometry(areaRight - areaWidth, converting ? px(26) : (h - px(20)) / 2, areaWidth, px(20));
     m_pProgressTrack->setGeometry(areaRight - px(160), px(57), px(100), px(6));
     m_pPercentLabel->setGeometry(areaRight - px(56), px(50), px(56), px(20));
+    // Speed and time left stand on the progress line, left of the bar, where
+    // the ready state's subtitle controls are; a converting job has none.
+    m_pTimeLeftLabel->setGeometry(areaRight - px(160) - px(10) - px(62), px(50), px(62), px(20));
+    m_pSpeedLabel->setGeometry(m_pTimeLeftLabel->x() - px(8) - px(48), px(50), px(48), px(20));
     placeResult();
     showProgress();
 }
@@ -397,6 +404,8 @@ void VideoItemWidget::FlushStyle()
 
     m_pStatusLabel->setStyleSheet(labelSheet(c.text, small));
     m_pPercentLabel->setStyleSheet(labelSheet(c.text, small));
+    m_pSpeedLabel->setStyleSheet(labelSheet(c.secondText, small));
+    m_pTimeLeftLabel->setStyleSheet(labelSheet(c.secondText, small));
     m_pProgressTrack->setStyleSheet(
         QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}").arg(QLatin1String(c.track)).arg(px(3)));
     m_pProgressFill->setStyleSheet(QStringLiteral("QLabel{background:%1;border:none;border-radius:%2px;}")
@@ -463,7 +472,8 @@ void VideoItemWidget::showStatus()
              static_cast<QWidget*>(m_pSrtLabel), static_cast<QWidget*>(m_pSrtAddButton),
              static_cast<QWidget*>(m_pSrtDelButton), static_cast<QWidget*>(m_pBurninButton),
              static_cast<QWidget*>(m_pSoftcodeButton), static_cast<QWidget*>(m_pCutButton),
-             static_cast<QWidget*>(m_pCropButton), static_cast<QWidget*>(m_pAudioButton)})
+             static_cast<QWidget*>(m_pCropButton), static_cast<QWidget*>(m_pAudioButton),
+             static_cast<QWidget*>(m_pSpeedLabel), static_cast<QWidget*>(m_pTimeLeftLabel)})
         w->hide();
     m_pLoadingMovie->stop();
     m_pArrowLabel->show();
@@ -589,6 +599,19 @@ void VideoItemWidget::showProgress()
     const int fill = scaled > 9999 ? static_cast<int>(qMin<qint64>(scaled / 10000, track.width())) : 0;
     m_pProgressFill->setGeometry(track.x(), track.y(), fill, track.height());
     m_pProgressFill->setVisible(m_pProgressTrack->isVisibleTo(this) && fill > 0);
+
+    // Both only while converting, and only once ffmpeg has told its speed.
+    const double speed = item->speed();
+    const qint64 left = item->timeLeft();
+    m_pSpeedLabel->setText(speed > 0 ? speedText(speed) : QString());
+    m_pSpeedLabel->setVisible(speed > 0);
+    m_pTimeLeftLabel->setText(left >= 0 ? QCommonUtils::TimetoString(left) : QString());
+    m_pTimeLeftLabel->setVisible(left >= 0);
+}
+
+QString VideoItemWidget::speedText(double speed)
+{
+    return tr("%1x").arg(speed, 0, 'f', 1);
 }
 
 QString VideoItemWidget::progressText(int progress)
@@ -615,6 +638,10 @@ void VideoItemWidget::LoadData()
     m_pRemoveAllAction->setText(tr("Remove All"));
     m_pStatusLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pPercentLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pSpeedLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pTimeLeftLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pSpeedLabel->setToolTip(tr("Encoding speed, in multiples of playback"));
+    m_pTimeLeftLabel->setToolTip(tr("Time left"));
     m_pResultLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pFileNameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pSrtLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -52,6 +52,8 @@ public:
 
     // "45.67%" for 4567 hundredths of a percent.
     static QString progressText(int progress);
+    // "2.3x" for a speed of 2.31 times real time.
+    static QString speedText(double speed);
 
 signals:
     void deleteitem(VideoItemWidget* row);
@@ -127,6 +129,8 @@ private:
     QLabel* m_pProgressTrack = nullptr;
     QLabel* m_pProgressFill = nullptr;
     QLabel* m_pPercentLabel = nullptr;
+    QLabel* m_pSpeedLabel = nullptr;
+    QLabel* m_pTimeLeftLabel = nullptr;
 
     QLabel* m_pResultIcon = nullptr;
     QLabel* m_pResultLabel = nullptr;

@@ -157,6 +157,7 @@ void VideoListWidget::ItemWidget_srtStatusChange_slots(VideoItemWidget* row)
 void VideoListWidget::VideoItemData_updateFinished_slots(VideoItemData*)
 {
     m_pQueue->startWaitingJobs();
+    emit progressChanged();
 }
 
 // ---- rows ----------------------------------------------------------------------
@@ -203,6 +204,7 @@ void VideoListWidget::VideoItemData_updateProgress_slots(VideoItemData* job)
 {
     if (VideoItemWidget* row = rowOf(job))
         row->showProgress();
+    emit progressChanged();
 }
 
 void VideoListWidget::VideoItemData_updateShow_slots(VideoItemData* job)

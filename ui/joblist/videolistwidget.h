@@ -48,6 +48,8 @@ public:
 
 signals:
     void convertsignal(bool converting);
+    // A job reported progress or ended: the batch's time left may have changed.
+    void progressChanged();
 
 public slots:
     void ItemWidget_updateConvert_slots(VideoItemWidget* row);

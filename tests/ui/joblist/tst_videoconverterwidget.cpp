@@ -9,6 +9,10 @@
 #include "probe/mediainfo.h"
 #include "toolkit/mytempbutton2.h"
 #include "toolkit/toolkitresources.h"
+#include "toolkit/bgiconbutton.h"
+#include "toolkit/labelbutton.h"
+#include "ui/joblist/finishcountdown.h"
+#include "ui/joblist/mytablelistwidget.h"
 #include "ui/joblist/videoconverterwidget.h"
 #include "ui/joblist/videoitemwidget.h"
 #include "ui/joblist/videolistwidget.h"
@@ -18,6 +22,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QFileSystemModel>
+#include <QTranslator>
 
 #include <fnmatch.h>
 
@@ -89,6 +94,9 @@ private slots:
     void mediaFilter_data();
     void mediaFilter();
     void convertAllAndFinish();
+    void finishCountdown_data();
+    void finishCountdown();
+    void speedAndTimeLeft();
     void formatChoice();
     void outputFolder();
 
@@ -103,7 +111,20 @@ private:
     QString m_tone;      // 1 s of sound only
     QStringList m_warnings;
     QStringList m_commands;
+    QTranslator m_english;
 };
+
+namespace {
+
+// Pictures for a person to look at, when a folder for them is given.
+void keepPicture(QWidget* w, const char* name)
+{
+    const QString dir = QString::fromLocal8Bit(qgetenv("MORVAYNE_SCREENSHOT_DIR"));
+    if (!dir.isEmpty() && QDir().mkpath(dir))
+        w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QLatin1String(".png"));
+}
+
+} // namespace
 
 void TestVideoConverterWidget::initTestCase()
 {
@@ -120,6 +141,9 @@ void TestVideoConverterWidget::initTestCase()
     QCommonUtils::setCommandRunner([this](const QString& program, const QStringList& arguments) {
         m_commands << program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
     });
+    // The English texts with their plural forms, as the program loads them.
+    QVERIFY(m_english.load(TestEnv::appDir() + str("/Lang/Lang_EN.qm")));
+    QCoreApplication::installTranslator(&m_english);
 }
 
 void TestVideoConverterWidget::init()
@@ -132,6 +156,7 @@ void TestVideoConverterWidget::init()
     m_choices.m_maxConvertCount = 2;
     m_warnings.clear();
     m_commands.clear();
+    m_choices.m_skinType = 0;
 }
 
 void TestVideoConverterWidget::cleanup()
@@ -351,6 +376,7 @@ void TestVideoConverterWidget::convertAllAndFinish()
     m_choices.m_finishAction = RuntimeChoices::FinishShutdown;
     m_choices.m_maxConvertCount = 1;
     VideoConverterWidget page;
+    page.setFinishCountdownSeconds(1);
     page.resize(1140, 672);
     page.show();
     addAndWait(page, {m_clip, m_tone, m_longClip});
@@ -369,7 +395,11 @@ void TestVideoConverterWidget::convertAllAndFinish()
     QCOMPARE(asked, 0);
     QTRY_VERIFY_WITH_TIMEOUT(!page.isLocked(), 120000);
     QCOMPARE(enabledControls(&page), str("1 1 1 1 1"));
-    QCOMPARE(m_commands, QStringList{str("shutdown -h now")});
+    // The machine goes down only once the countdown has ended.
+    QVERIFY(page.finishCountdown() && page.finishCountdown()->isVisible());
+    QCOMPARE(m_commands, QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(m_commands, QStringList{str("shutdown -h now")}, 10000);
+    QTRY_VERIFY(!page.finishCountdown());
 
     QStringList outputs = QDir(m_choices.m_outFolder).entryList(QDir::Files);
     outputs.sort();
@@ -393,6 +423,127 @@ void TestVideoConverterWidget::convertAllAndFinish()
     TestEnv::clearOpenedUrls();
     QTest::mouseClick(child(&page, "openOutputButton"), Qt::LeftButton);
     QCOMPARE(TestEnv::openedUrls(), QList<QUrl>{QUrl::fromLocalFile(m_choices.m_outFolder)});
+}
+
+// The countdown names its action and the seconds left, and runs the action
+// through the power runner only when it reaches zero; Cancel, the close
+// button or Escape end it with nothing run, also after its time.
+void TestVideoConverterWidget::finishCountdown_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("commands");
+    QTest::newRow("restart at the end") << int(RuntimeChoices::FinishRestart) << str("wait") << str("shutdown -r now");
+    QTest::newRow("shutdown at the end") << int(RuntimeChoices::FinishShutdown) << str("wait") << str("shutdown -h now");
+    QTest::newRow("Cancel") << int(RuntimeChoices::FinishShutdown) << str("cancel") << QString();
+    QTest::newRow("close button") << int(RuntimeChoices::FinishRestart) << str("close") << QString();
+    QTest::newRow("Escape") << int(RuntimeChoices::FinishShutdown) << str("escape") << QString();
+}
+
+void TestVideoConverterWidget::finishCountdown()
+{
+    QFETCH(int, action);
+    QFETCH(QString, how);
+    FinishCountdown box(action, 2, false);
+    QCOMPARE(box.textLabel()->text(), action == RuntimeChoices::FinishRestart
+            ? str("The computer will restart in 2 seconds.")
+            : str("The computer will shut down in 2 seconds."));
+    QCOMPARE(box.cancelButton()->text(), str("Cancel"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    if (how == QLatin1String("wait")) {
+        QTRY_VERIFY_WITH_TIMEOUT(box.secondsLeft() == 1, 5000);
+        QVERIFY(box.textLabel()->text().endsWith(str(" in 1 second.")));
+        QCOMPARE(m_commands, QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(!box.isVisible(), 5000);
+        QVERIFY(box.actionRun());
+    } else {
+        if (how == QLatin1String("cancel"))
+            QTest::mouseClick(box.cancelButton(), Qt::LeftButton);
+        else if (how == QLatin1String("close"))
+            QTest::mouseClick(box.closeButton(), Qt::LeftButton);
+        else
+            QTest::keyClick(&box, Qt::Key_Escape);
+        QVERIFY(!box.isVisible());
+        QTest::qWait(2500); // past the time the countdown had
+        QVERIFY(!box.actionRun());
+    }
+    QTEST(m_commands.join(QLatin1Char('|')), "commands");
+    if (how == QLatin1String("wait") && action == RuntimeChoices::FinishShutdown
+        && !qEnvironmentVariableIsEmpty("MORVAYNE_SCREENSHOT_DIR")) {
+        for (bool dark : {false, true}) {
+            FinishCountdown shot(action, 60, dark);
+            shot.show();
+            keepPicture(&shot, dark ? "countdown-dark" : "countdown-light");
+        }
+    }
+    // The choice itself stays for the next batch.
+    QCOMPARE(m_choices.m_finishAction, int(RuntimeChoices::FinishNone));
+}
+
+// A converting row shows ffmpeg's speed and its time left beside the
+// progress, the bottom bar the batch's: the running job's 72 s at 2.31x and
+// a waiting 100 s job at the same speed, one run at a time, 31 s + 43 s.
+// None of it shows once nothing converts.
+void TestVideoConverterWidget::speedAndTimeLeft()
+{
+    const QString film = MediaFactory::make(m_media + str("/film.mp4"),
+        {str("-f"), str("lavfi"), str("-i"), str("testsrc=s=160x120:r=5:d=100"), str("-pix_fmt"), str("yuv420p"),
+            str("-preset"), str("ultrafast")});
+    QVERIFY(!film.isEmpty());
+    const QString standIn = TestEnv::makeDir(str("standin"));
+    writeFile(standIn + str("/ffmpeg"),
+        "#!/bin/sh\nprintf 'frame=  140 fps= 58 q=28.0 size=     512kB time=00:00:28.00 bitrate= 149.8kbits/s "
+        "speed=2.31x    \\r'\nexec sleep 30\n");
+    QVERIFY(QFile::setPermissions(standIn + str("/ffmpeg"), QFile::ReadOwner | QFile::ExeOwner));
+    m_choices.m_maxConvertCount = 1;
+    m_choices.m_enableGPU = false;
+    VideoConverterWidget page;
+    page.resize(1140, 672);
+    // As the main window makes it ready.
+    page.layoutChildren();
+    page.applySkin();
+    page.retranslate();
+    page.show();
+    addAndWait(page, {film, film, m_clip});
+    const auto rowOf = [&page](int i) {
+        return static_cast<VideoItemWidget*>(
+            page.videoList()->tableList()->searchMyTableItemWidget(page.videoList()->jobAt(i)));
+    };
+    QLabel* batch = child<QLabel>(&page, "batchTimeLeftLabel");
+    QVERIFY(!batch->isVisibleTo(&page));
+
+    g_appDirPath = standIn;
+    page.convertAllButton_slots();
+    VideoItemData* running = page.videoList()->jobAt(0);
+    QTRY_VERIFY_WITH_TIMEOUT(running->speed() > 0, 10000);
+    const auto shown = [](VideoItemWidget* row, const char* name) {
+        QLabel* label = child<QLabel>(row, name);
+        return label->isVisibleTo(row) ? label->text() : str("-");
+    };
+    QCOMPARE(shown(rowOf(0), "speedLabel") + QLatin1Char(' ') + shown(rowOf(0), "timeLeftLabel"),
+        str("2.3x 00:00:31"));
+    QCOMPARE(shown(rowOf(0), "percentLabel") + QLatin1Char(' ') + shown(rowOf(0), "statusLabel"),
+        str("28.00% Converting..."));
+    QCOMPARE(shown(rowOf(1), "speedLabel") + QLatin1Char(' ') + shown(rowOf(1), "timeLeftLabel"), str("- -"));
+    QVERIFY(batch->isVisibleTo(&page));
+    // 31.2 s + 43.3 s of the second film + 0.4 s of the clip.
+    QCOMPARE(batch->text(), str("Time left: 00:01:14"));
+
+    for (int skin : {0, 1}) {
+        m_choices.m_skinType = skin;
+        page.applySkin();
+        rowOf(0)->FlushStyle();
+        keepPicture(rowOf(0), skin ? "row-speed-dark" : "row-speed-light");
+        keepPicture(child(&page, "pageBottomBar"), skin ? "bottombar-dark" : "bottombar-light");
+    }
+    m_choices.m_skinType = 0;
+
+    // Removing everything stops the run: nothing converts, nothing shows.
+    page.videoList()->ItemWidgetRemoveAllItem_slots();
+    QTRY_VERIFY(!page.isLocked());
+    QVERIFY(!batch->isVisibleTo(&page));
+    m_choices.m_enableGPU = true;
 }
 
 // The chosen format is stored, restored by the next page, and resets jobs
