@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/singleinstance.h"
+#include "app/terminationsignals.h"
 #include "app/vcmanagerwidget.h"
 #include "app/windowplacement.h"
 #include "common/debuglog.h"
@@ -46,6 +47,8 @@ int runBatch(int argc, char* argv[], const BatchConverter::Options& options)
 
     BatchConverter batch(options);
     QObject::connect(&batch, &BatchConverter::finished, &app, &QCoreApplication::exit);
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &batch, &BatchConverter::stop);
     batch.start();
     return app.exec();
 }

@@ -90,6 +90,28 @@ void BatchConverter::start()
     QTimer::singleShot(0, this, &BatchConverter::probeNext);
 }
 
+void BatchConverter::stop()
+{
+    if (m_bStopping || m_bDone)
+        return;
+    m_bStopping = true;
+    if (m_probe && m_probe->isRunning()) {
+        // The rest follows in probeFinished(), once the worker is out.
+        m_probe->requestInterruption();
+        return;
+    }
+    for (int i = m_nNextProbe; i < m_entries.size(); ++i)
+        m_entries[i].stopped = true;
+    m_nNextProbe = int(m_entries.size());
+    for (VideoItemData* job : qAsConst(m_jobs)) {
+        if (job->m_nState == VideoItemData::Waiting)
+            job->m_nState = VideoItemData::Stopped;
+    }
+    m_queue->stopAll();
+    m_bConverting = true;
+    finish();
+}
+
 int BatchConverter::exitCode() const
 {
     for (const Entry& entry : m_entries) {
@@ -131,6 +153,11 @@ void BatchConverter::probeNext()
 
 void BatchConverter::probeFinished()
 {
+    if (m_bStopping) {
+        m_bStopping = false;
+        stop();
+        return;
+    }
     Entry& entry = m_entries[m_nNextProbe];
     entry.problem = makeJob(entry);
     if (!entry.problem.isEmpty())
@@ -197,6 +224,8 @@ void BatchConverter::jobProgressed(VideoItemData* job)
 
 void BatchConverter::jobFinished(VideoItemData* job)
 {
+    if (m_bDone)
+        return;
     if (Entry* entry = entryOf(job)) {
         switch (job->m_nState) {
         case VideoItemData::Completed:
@@ -227,22 +256,20 @@ void BatchConverter::finish()
         if (entry.job && entry.job->m_nState == VideoItemData::Completed)
             ++converted;
     }
-    const int failed = int(m_entries.size()) - converted;
-    writeLine(QStringLiteral("%1 of %2 converted into %3, %4 failed.")
+    writeLine(QStringLiteral("%1 of %2 converted into %3.")
                   .arg(converted)
                   .arg(m_entries.size())
-                  .arg(QDir::toNativeSeparators(m_options.outFolder))
-                  .arg(failed));
+                  .arg(QDir::toNativeSeparators(m_options.outFolder)));
     for (const Entry& entry : qAsConst(m_entries)) {
         if (entry.job && entry.job->m_nState == VideoItemData::Completed)
             continue;
-        QString reason = entry.problem;
-        if (entry.job) {
-            reason = entry.job->m_nState == VideoItemData::Failed ? oneLine(entry.job->failureReason())
-                                                                 : QStringLiteral("Stopped.");
-            if (reason.isEmpty())
-                reason = QStringLiteral("Conversion failed.");
+        if (entry.stopped || (entry.job && entry.job->m_nState != VideoItemData::Failed)) {
+            writeLine(QStringLiteral("Stopped: %1").arg(entry.path));
+            continue;
         }
+        QString reason = entry.job ? oneLine(entry.job->failureReason()) : entry.problem;
+        if (reason.isEmpty())
+            reason = QStringLiteral("Conversion failed.");
         writeLine(QStringLiteral("Failed: %1: %2").arg(entry.path, reason));
     }
     emit finished(exitCode());

@@ -48,6 +48,8 @@ public:
     void setLineWriter(LineWriter writer);
     // Starts probing; finished() follows once every job has ended.
     void start();
+    // Ends every conversion and probes nothing more; finished() follows.
+    void stop();
     // 0 when every file was converted, else 1.
     int exitCode() const;
 
@@ -60,6 +62,7 @@ private:
         QString path;
         VideoItemData* job = nullptr;
         QString problem; // why the file did not become a job
+        bool stopped = false; // not probed, or its job stopped
         bool announced = false;
         qint64 lastReport = 0;
     };
@@ -86,6 +89,7 @@ private:
     int m_nNextProbe = 0;
     bool m_bConverting = false;
     bool m_bDone = false;
+    bool m_bStopping = false;
     QElapsedTimer m_clock;
     LineWriter m_writer;
 };
