@@ -81,6 +81,8 @@ int main(int argc, char* argv[])
         return runWithoutWindow(argc, argv, CommandLine::parse(arguments));
 
     auto* app = new QApplication(argc, argv);
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillfen.Morvayne"));
     // What is left once Qt has taken its own options.
     const CommandLine cl = CommandLine::parse(QCoreApplication::arguments().mid(1));
     if (cl.mode != CommandLine::Window) {

@@ -110,9 +110,14 @@ void SingleInstance::readRequest(QLocalSocket* socket)
     quint32 magic = 0;
     quint32 count = 0;
     in >> magic >> count;
-    // The count is read, never trusted for an allocation.
+    // Not one of our starts: no need to wait for the rest. The count is
+    // checked, never trusted for an allocation.
+    if (in.status() == QDataStream::Ok && (magic != Magic || count > MostFiles)) {
+        socket->abort();
+        return;
+    }
     QStringList files;
-    for (quint32 i = 0; in.status() == QDataStream::Ok && magic == Magic && i < count && i < MostFiles; ++i) {
+    for (quint32 i = 0; in.status() == QDataStream::Ok && i < count; ++i) {
         QString file;
         in >> file;
         files << file;
@@ -120,10 +125,6 @@ void SingleInstance::readRequest(QLocalSocket* socket)
     if (!in.commitTransaction()) {
         if (in.status() != QDataStream::ReadPastEnd) // malformed, not merely partial
             socket->abort();
-        return;
-    }
-    if (magic != Magic || count > MostFiles) {
-        socket->abort();
         return;
     }
     // One request per connection.
