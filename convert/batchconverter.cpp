@@ -158,6 +158,9 @@ void BatchConverter::probeFinished()
         stop();
         return;
     }
+    // finished() comes while the thread still winds down; a start before
+    // it has ended would be ignored.
+    m_probe->wait();
     Entry& entry = m_entries[m_nNextProbe];
     entry.problem = makeJob(entry);
     if (!entry.problem.isEmpty())
