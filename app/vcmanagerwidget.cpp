@@ -4,8 +4,15 @@
 #include "app/topwidget.h"
 #include "common/interfacescale.h"
 #include "common/settingkeys.h"
+#include "convert/videoitemdata.h"
 #include "toolkit/spritecells.h"
 #include "toolkit/windowutils.h"
+#include "ui/edit/videoeditaudiowidget.h"
+#include "ui/edit/videoeditcropwidget.h"
+#include "ui/edit/videoedittrimwidget.h"
+#include "ui/edit/vlcplayer.h"
+#include "ui/joblist/videoconverterwidget.h"
+#include "ui/joblist/videoitemwidget.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -40,7 +47,8 @@ VCManagerWidget::VCManagerWidget(QWidget* parent)
     : QWidget(parent)
 {
     s_instance = this;
-    makeCurrent();
+    RuntimeChoices::makeCurrent();
+    JobEditorHost::makeCurrent();
     InterfaceScale::setFactor(1.0f);
     setFixedSize(InterfaceScale::px(WindowWidth), InterfaceScale::px(WindowHeight));
     sheets();
@@ -49,7 +57,7 @@ VCManagerWidget::VCManagerWidget(QWidget* parent)
         this, SettingKeys::Organisation, SettingKeys::Application, versionText());
 
     m_background = new QWidget(this);
-    m_converterPage = new QWidget(this);
+    m_converterPage = new VideoConverterWidget(this);
     m_converterPage->setObjectName(QStringLiteral("converterPage"));
     m_topWidget = new TopWidget(this);
 
@@ -64,8 +72,82 @@ VCManagerWidget::VCManagerWidget(QWidget* parent)
 
 VCManagerWidget::~VCManagerWidget()
 {
+    // Frames must stop before the editors they are copied into go.
+    VLCPlayer::instance()->stop();
+    delete m_trimEditor;
+    delete m_cropEditor;
+    delete m_audioEditor;
+    m_trimEditor = nullptr;
+    m_cropEditor = nullptr;
+    m_audioEditor = nullptr;
     if (s_instance == this)
         s_instance = nullptr;
+}
+
+void VCManagerWidget::closeEvent(QCloseEvent* event)
+{
+    VLCPlayer::instance()->stop();
+    QWidget::closeEvent(event);
+}
+
+template <class Editor> Editor* VCManagerWidget::editor(Editor*& slot)
+{
+    if (!slot) {
+        slot = new Editor(this);
+        slot->hide();
+        connect(slot, &VideoEditBase::editorClosed, this,
+            [this, slot](QWidget* row) { editorClosed_slots(slot, row); });
+    }
+    return slot;
+}
+
+void VCManagerWidget::openEditor(VideoEditBase* e, MediaInfo* record, VideoItemWidget* row)
+{
+    e->setGeometry(rect());
+    e->layoutChildren();
+    e->applySkin();
+    e->retranslate();
+    e->loadMedia(record, row);
+    e->show();
+    e->raise();
+}
+
+namespace {
+
+// Only a job that has not started, and only the record the row shows.
+bool mayEdit(MediaInfo* record, VideoItemWidget* row)
+{
+    const VideoItemData* job = row ? row->job() : nullptr;
+    return job && job->m_pMediaInfo == record && VideoEditBase::canEdit(job->m_nState, record);
+}
+
+} // namespace
+
+void VCManagerWidget::openTrimEditor(MediaInfo* record, VideoItemWidget* row)
+{
+    if (mayEdit(record, row))
+        openEditor(editor(m_trimEditor), record, row);
+}
+
+void VCManagerWidget::openCropEditor(MediaInfo* record, VideoItemWidget* row)
+{
+    if (mayEdit(record, row))
+        openEditor(editor(m_cropEditor), record, row);
+}
+
+void VCManagerWidget::openAudioEditor(MediaInfo* record, VideoItemWidget* row)
+{
+    if (mayEdit(record, row))
+        openEditor(editor(m_audioEditor), record, row);
+}
+
+void VCManagerWidget::editorClosed_slots(VideoEditBase* editor, QWidget* row)
+{
+    auto* itemRow = qobject_cast<VideoItemWidget*>(row);
+    // The row may have been rebound meanwhile; it refreshes only its own job.
+    if (!itemRow || !itemRow->job() || itemRow->job()->m_pMediaInfo != editor->mediaInfo())
+        return;
+    itemRow->updateSizeEstimate();
 }
 
 VCManagerWidget* VCManagerWidget::instance()
@@ -116,6 +198,7 @@ void VCManagerWidget::layoutChildren()
     const int w = width();
     m_topWidget->setGeometry(QRect(QPoint(w - 250, 1), QPoint(w - 3, 71)));
     m_topWidget->layoutChildren();
+    m_converterPage->layoutChildren();
 }
 
 void VCManagerWidget::applySkin()
@@ -127,12 +210,14 @@ void VCManagerWidget::applySkin()
                              "background-color:#ffffff;}"));
     setWindowIcon(QIcon(SpriteCells::ProgramPicture));
     m_topWidget->applySkin(m_skinType);
+    m_converterPage->applySkin();
 }
 
 void VCManagerWidget::retranslate()
 {
     setWindowTitle(SettingKeys::Organisation + QLatin1Char(' ') + SettingKeys::Application);
     m_topWidget->retranslate();
+    m_converterPage->retranslate();
 }
 
 void VCManagerWidget::centerDialog(QWidget* dialog) const

@@ -74,6 +74,60 @@ QString PathServices::getMd5String(const QString& text)
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
 }
 
+namespace {
+
+// Every pattern is "*" and a suffix, so covering the whole path means
+// ending with the suffix, folders and all.
+bool matchesAny(const QString& path, const QStringList& patterns)
+{
+    const QString lower = path.toLower();
+    for (const QString& pattern : patterns) {
+        if (lower.endsWith(pattern.mid(1)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int PathServices::isVideoFile(const QString& path)
+{
+    static const QStringList patterns{QStringLiteral("*.3g2"), QStringLiteral("*.3gp"), QStringLiteral("*.asf"),
+        QStringLiteral("*.avi"), QStringLiteral("*.dv"), QStringLiteral("*.flv"), QStringLiteral("*.m2ts"),
+        QStringLiteral("*.m4v"), QStringLiteral("*.mkv"), QStringLiteral("*.mod"), QStringLiteral("*.mov"),
+        QStringLiteral("*.mp4"), QStringLiteral("*.mpeg"), QStringLiteral("*.mpg"), QStringLiteral("*.mts"),
+        QStringLiteral("*.ra"), QStringLiteral("*.rm"), QStringLiteral("*.rmvb"), QStringLiteral("*.td"),
+        QStringLiteral("*.tod"), QStringLiteral("*.trp"), QStringLiteral("*.ts"), QStringLiteral("*.vob"),
+        QStringLiteral("*.wmv"), QStringLiteral("*.webm")};
+    return matchesAny(path, patterns) ? 1 : -1;
+}
+
+int PathServices::isAudioFile(const QString& path)
+{
+    static const QStringList patterns{QStringLiteral("*.aac"), QStringLiteral("*.ac3"), QStringLiteral("*.aiff"),
+        QStringLiteral("*.amr"), QStringLiteral("*.ape"), QStringLiteral("*.flac"), QStringLiteral("*.iff"),
+        QStringLiteral("*.m4a"), QStringLiteral("*.mka"), QStringLiteral("*.mp2"), QStringLiteral("*.mp3"),
+        QStringLiteral("*.ogg"), QStringLiteral("*.ra"), QStringLiteral("*.wav"), QStringLiteral("*.wma")};
+    return matchesAny(path, patterns) ? 1 : -1;
+}
+
+QString PathServices::anyCaseFilter(const QString& name, const QStringList& patterns)
+{
+    QStringList out;
+    for (const QString& pattern : patterns) {
+        QString any;
+        for (const QChar c : pattern) {
+            if (c.isLetter() && c.toLower() != c.toUpper())
+                any += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+            else
+                any += c;
+        }
+        if (!out.contains(any))
+            out << any;
+    }
+    return name + QLatin1String(" (") + out.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
 void PathServices::loadApplicationFonts(const QString& folder)
 {
     int regularId = -1;

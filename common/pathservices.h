@@ -20,6 +20,15 @@ public:
     static void setSettingValue(const QString& key, const QString& text);
     static QString getMd5String(const QString& text);
 
+    // 1 when the name has one of the known video (audio) suffixes, in any
+    // case; -1 otherwise.
+    static int isVideoFile(const QString& path);
+    static int isAudioFile(const QString& path);
+    // A file dialog's filter "name (patterns)" whose patterns match a suffix
+    // in any case: "*.mp4" becomes "*.[mM][pP]4". Desktop dialogs compare
+    // patterns case-sensitively, and camera files are often named "*.MP4".
+    static QString anyCaseFilter(const QString& name, const QStringList& patterns);
+
     static void loadApplicationFonts(const QString& folder);
     // The first installed family of the language's CJK fonts becomes the
     // application font; with none installed the font stays as it was.

@@ -66,6 +66,11 @@ void CommandLineBuilder::setReorderDelay(int frames)
     m_nReorderDelay = frames;
 }
 
+void CommandLineBuilder::setThreads(int threads)
+{
+    m_nThreads = qMax(1, threads);
+}
+
 QStringList CommandLineBuilder::inputArgs() const
 {
     const QStringList trim = trimArgs();
@@ -212,7 +217,7 @@ QStringList CommandLineBuilder::outputArgs(const QString& outputPath) const
     // more than the sound.
     if (isAvi())
         args << QStringLiteral("-avoid_negative_ts") << QStringLiteral("disabled");
-    return args << QStringLiteral("-threads") << QStringLiteral("1") << QStringLiteral("-y") << outputPath;
+    return args << QStringLiteral("-threads") << QString::number(m_nThreads) << QStringLiteral("-y") << outputPath;
 }
 
 QString CommandLineBuilder::outputBaseName(const QString& sourcePath)
@@ -318,6 +323,15 @@ QString CommandLineBuilder::rotationFilter(int degrees)
         return QString();
     const float turns = static_cast<float>(degrees) / 180.0f;
     return QLatin1String("rotate=PI*") + QString::number(static_cast<double>(turns), 'g', 6);
+}
+
+int CommandLineBuilder::threadsPerRun(int cores, int limit)
+{
+    // A limit below 1 starts nothing through the queue; a run started anyway
+    // keeps to one thread.
+    if (limit < 1)
+        return 1;
+    return qMax(1, cores / limit);
 }
 
 int CommandLineBuilder::reorderDelay(const ProbeInfo& probe)

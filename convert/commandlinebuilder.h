@@ -25,6 +25,8 @@ public:
     // Pictures the source's video decoder holds back for reordering (its
     // B-frames); -1 when unknown.
     void setReorderDelay(int frames);
+    // Threads ffmpeg may give this run's encoder; see threadsPerRun().
+    void setThreads(int threads);
 
     // "-ss"/"-to" when trimmed, the source, then the added audio file.
     QStringList inputArgs() const;
@@ -60,6 +62,10 @@ public:
     // Bits per second for a re-encode, also the basis of the size estimate.
     static qint64 videoBitrate(const MediaInfo& info);
     static QString rotationFilter(int degrees);
+    // Each of `limit` runs at once gets an equal whole share of the cores,
+    // one thread at least: a lone run uses the machine, a full queue does
+    // not oversubscribe it.
+    static int threadsPerRun(int cores, int limit);
     // The length of the first video stream ffprobe reported, else of the
     // file; 0 without a video stream or when neither is known.
     static qint64 videoLength(const ProbeInfo& probe);
@@ -90,4 +96,5 @@ private:
     QString m_filterChain;
     qint64 m_nVideoLength = 0;
     int m_nReorderDelay = -1;
+    int m_nThreads = 1;
 };

@@ -4,6 +4,7 @@
 #include "common/qcommonutils.h"
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
+#include "convert/corecount.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
@@ -242,21 +243,32 @@ void VideoItemData::ffmpegProcess_StandardOutput_slots()
     if (ProgressReader::containsErrorPhrase(joined))
         m_bErrorSeen = true;
     m_outputTail = joined.right(longestPhrase() - 1);
-    collectErrorLines(out, false);
+    // Lines are read whole: a chunk may begin inside a line that echoes the
+    // input's metadata, whose tail could pass for a status line.
+    const QString lines = takeWholeLines(out);
+    collectErrorLines(lines);
 
     m_nProgressTotal = ProgressReader::progressTotal(m_pMediaInfo ? *m_pMediaInfo : emptyInfo());
     if (m_nProgressTotal <= 0)
         return;
-    m_nProgress = ProgressReader::advance(m_nProgress, out, m_nProgressTotal);
+    m_nProgress = ProgressReader::advance(m_nProgress, lines, m_nProgressTotal);
     emit updateProgress(this);
 }
 
-void VideoItemData::collectErrorLines(const QString& text, bool flush)
+QString VideoItemData::takeWholeLines(const QString& text)
+{
+    const QString all = m_partLine + text;
+    const int end = qMax(all.lastIndexOf(QLatin1Char('\r')), all.lastIndexOf(QLatin1Char('\n'))) + 1;
+    // A line without an end in sight is kept only as far as a reason would show it.
+    m_partLine = all.mid(end).left(LongestLine * 4);
+    return all.left(end);
+}
+
+void VideoItemData::collectErrorLines(const QString& text)
 {
     static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
-    QStringList lines = QString(m_partLine + text).split(lineEnd);
-    m_partLine = flush ? QString() : lines.takeLast().left(LongestLine * 4);
-    for (const QString& line : qAsConst(lines)) {
+    const QStringList lines = text.split(lineEnd, Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
         const QString t = line.trimmed();
         if (!isErrorLine(t))
             continue;
@@ -274,7 +286,7 @@ void VideoItemData::ffmpegProcess_Finished(int exitCode)
     const ChildProcess::Outcome outcome = std::exchange(m_runOutcome, ChildProcess::Exited);
     SubtitleCopies::release(this);
     if (!m_bStopped) {
-        collectErrorLines(QString(), true);
+        collectErrorLines(std::exchange(m_partLine, QString()));
         const QFileInfo output(m_outputPath);
         const bool good = outcome == ChildProcess::Exited && exitCode == 0 && !m_bErrorSeen && output.exists()
             && output.size() > 0;
@@ -331,6 +343,9 @@ CommandLineBuilder VideoItemData::commandLine() const
         length = m_pMediaInfo->duration;
     builder.setVideoLength(length);
     builder.setReorderDelay(m_pProbeInfo ? CommandLineBuilder::reorderDelay(*m_pProbeInfo) : -1);
+    // Read at every start, as the queue reads the limit for every pass.
+    builder.setThreads(
+        CommandLineBuilder::threadsPerRun(CoreCount::available(), RuntimeChoices::current()->m_maxConvertCount));
     return builder;
 }
 

@@ -81,7 +81,9 @@ private:
     QString outputFolderProblem() const;
     bool addSubtitleCopy(CommandLineBuilder& builder);
     void failAtOnce();
-    void collectErrorLines(const QString& text, bool flush);
+    void collectErrorLines(const QString& text);
+    // The complete lines of the output so far; keeps the unfinished last one.
+    QString takeWholeLines(const QString& text);
     QString runFailure(int exitCode, ChildProcess::Outcome outcome, bool wroteOutput) const;
 
     ChildProcess* m_process = nullptr;

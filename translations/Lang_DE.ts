@@ -83,4 +83,274 @@
         <translation>&amp;Hilfe</translation>
     </message>
 </context>
+<context>
+    <name>VideoConverterWidget</name>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Lost the ffmpeg file, Please download and reinstall the application</source>
+        <translation>Die Datei „ffmpeg“ fehlt. Bitte laden Sie die Anwendung erneut herunter und installieren Sie sie neu.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>These files could not be read and were not added:</source>
+        <translation>Diese Dateien konnten nicht gelesen werden und wurden nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>MP4</source>
+        <translation>MP4</translation>
+    </message>
+    <message>
+        <source>MOV</source>
+        <translation>MOV</translation>
+    </message>
+    <message>
+        <source>MKV</source>
+        <translation>MKV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>+ Add Video</source>
+        <translation>+ Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Video Format Converter</source>
+        <translation>Videoformat-Konverter</translation>
+    </message>
+    <message>
+        <source>Click the button below to add videos.</source>
+        <translation>Klicken Sie unten auf die Schaltfläche, um Videos hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Output Folder:</source>
+        <translation>Zielordner:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>Zielordner öffnen</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Ausgabeformat:</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Alle konvertieren</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditAudioWidget</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Add Audio:</source>
+        <translation>Audio hinzufügen:</translation>
+    </message>
+    <message>
+        <source>Remove Original Audio</source>
+        <translation>Originalton entfernen</translation>
+    </message>
+    <message>
+        <source>Add Audio File</source>
+        <translation>Audiodatei hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditCropWidget</name>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditTrimWidget</name>
+    <message>
+        <source>Trim</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Startzeit:</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>Endzeit:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItemData</name>
+    <message>
+        <source>Could not start ffmpeg: %1</source>
+        <translation>ffmpeg konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly.</source>
+        <translation>ffmpeg wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with exit status %1.</source>
+        <translation>ffmpeg wurde mit dem Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>ffmpeg reported an error.</source>
+        <translation>ffmpeg hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no output.</source>
+        <translation>ffmpeg hat keine Ausgabedatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>No output folder is set.</source>
+        <translation>Es ist kein Zielordner festgelegt.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be found.</source>
+        <translation>Der Zielordner %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to.</source>
+        <translation>In den Zielordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Could not read the subtitle file %1: %2</source>
+        <translation>Die Untertiteldatei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write a copy of the subtitle into %1: %2</source>
+        <translation>Eine Kopie des Untertitels konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItemWidget</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Untertitel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>Warten...</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Wird konvertiert...</translation>
+    </message>
+    <message>
+        <source>Conversion completed</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Konvertierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Burn-In</source>
+        <translation>Einbrennen</translation>
+    </message>
+    <message>
+        <source>Softcode</source>
+        <translation>Als Spur</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+</context>
 </TS>

@@ -83,4 +83,274 @@
         <translation>&amp;Help</translation>
     </message>
 </context>
+<context>
+    <name>VideoConverterWidget</name>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Lost the ffmpeg file, Please download and reinstall the application</source>
+        <translation>Lost the ffmpeg file, Please download and reinstall the application</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>These files could not be read and were not added:</source>
+        <translation>These files could not be read and were not added:</translation>
+    </message>
+    <message>
+        <source>MP4</source>
+        <translation>MP4</translation>
+    </message>
+    <message>
+        <source>MOV</source>
+        <translation>MOV</translation>
+    </message>
+    <message>
+        <source>MKV</source>
+        <translation>MKV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Open Directory</translation>
+    </message>
+    <message>
+        <source>+ Add Video</source>
+        <translation>+ Add Video</translation>
+    </message>
+    <message>
+        <source>Video Format Converter</source>
+        <translation>Video Format Converter</translation>
+    </message>
+    <message>
+        <source>Click the button below to add videos.</source>
+        <translation>Click the button below to add videos.</translation>
+    </message>
+    <message>
+        <source>Output Folder:</source>
+        <translation>Output Folder:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choose the output folder</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>Open the output folder</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Output Format:</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Convert All</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditAudioWidget</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Add Audio:</source>
+        <translation>Add Audio:</translation>
+    </message>
+    <message>
+        <source>Remove Original Audio</source>
+        <translation>Remove Original Audio</translation>
+    </message>
+    <message>
+        <source>Add Audio File</source>
+        <translation>Add Audio File</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditCropWidget</name>
+    <message>
+        <source>Crop</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Flip Vertical</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Flip Horizontal</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditTrimWidget</name>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Start Time:</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>End Time:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItemData</name>
+    <message>
+        <source>Could not start ffmpeg: %1</source>
+        <translation>Could not start ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly.</source>
+        <translation>ffmpeg stopped unexpectedly.</translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with exit status %1.</source>
+        <translation>ffmpeg ended with exit status %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg reported an error.</source>
+        <translation>ffmpeg reported an error.</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no output.</source>
+        <translation>ffmpeg wrote no output.</translation>
+    </message>
+    <message>
+        <source>No output folder is set.</source>
+        <translation>No output folder is set.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be found.</source>
+        <translation>The output folder %1 cannot be found.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to.</source>
+        <translation>The output folder %1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Could not read the subtitle file %1: %2</source>
+        <translation>Could not read the subtitle file %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write a copy of the subtitle into %1: %2</source>
+        <translation>Could not write a copy of the subtitle into %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItemWidget</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Add subtitle</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Converting...</translation>
+    </message>
+    <message>
+        <source>Conversion completed</source>
+        <translation>Conversion completed</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Conversion failed</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Burn-In</source>
+        <translation>Burn-In</translation>
+    </message>
+    <message>
+        <source>Softcode</source>
+        <translation>Softcode</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Remove All</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>subtitle</translation>
+    </message>
+</context>
 </TS>

@@ -83,4 +83,274 @@
         <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
+<context>
+    <name>VideoConverterWidget</name>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Lost the ffmpeg file, Please download and reinstall the application</source>
+        <translation>ffmpeg ファイルが見つかりません。アプリケーションを再度ダウンロードしてインストールしてください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>These files could not be read and were not added:</source>
+        <translation>次のファイルは読み込めなかったため、追加されませんでした：</translation>
+    </message>
+    <message>
+        <source>MP4</source>
+        <translation>MP4</translation>
+    </message>
+    <message>
+        <source>MOV</source>
+        <translation>MOV</translation>
+    </message>
+    <message>
+        <source>MKV</source>
+        <translation>MKV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>+ Add Video</source>
+        <translation>+ 動画を追加</translation>
+    </message>
+    <message>
+        <source>Video Format Converter</source>
+        <translation>動画フォーマット変換</translation>
+    </message>
+    <message>
+        <source>Click the button below to add videos.</source>
+        <translation>下のボタンをクリックして動画を追加してください。</translation>
+    </message>
+    <message>
+        <source>Output Folder:</source>
+        <translation>出力フォルダー：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>出力フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>出力フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>出力形式：</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>すべて変換</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditAudioWidget</name>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Add Audio:</source>
+        <translation>音声を追加：</translation>
+    </message>
+    <message>
+        <source>Remove Original Audio</source>
+        <translation>元の音声を削除</translation>
+    </message>
+    <message>
+        <source>Add Audio File</source>
+        <translation>音声ファイルを追加</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditCropWidget</name>
+    <message>
+        <source>Crop</source>
+        <translation>クロップ</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X：</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y：</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>幅：</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高さ：</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEditTrimWidget</name>
+    <message>
+        <source>Trim</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>開始時間：</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>終了時間：</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItemData</name>
+    <message>
+        <source>Could not start ffmpeg: %1</source>
+        <translation>ffmpeg を起動できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly.</source>
+        <translation>ffmpeg が予期せず停止しました。</translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with exit status %1.</source>
+        <translation>ffmpeg が終了コード %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>ffmpeg reported an error.</source>
+        <translation>ffmpeg がエラーを報告しました。</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no output.</source>
+        <translation>ffmpeg は出力ファイルを作成しませんでした。</translation>
+    </message>
+    <message>
+        <source>No output folder is set.</source>
+        <translation>出力フォルダーが設定されていません。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be found.</source>
+        <translation>出力フォルダー %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to.</source>
+        <translation>出力フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Could not read the subtitle file %1: %2</source>
+        <translation>字幕ファイル %1 を読み込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Could not write a copy of the subtitle into %1: %2</source>
+        <translation>字幕のコピーを %1 に書き込めませんでした：%2</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItemWidget</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>字幕を追加</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>待機中...</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>変換中...</translation>
+    </message>
+    <message>
+        <source>Conversion completed</source>
+        <translation>変換完了</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>変換に失敗しました</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>元ファイル</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Burn-In</source>
+        <translation>焼き込み</translation>
+    </message>
+    <message>
+        <source>Softcode</source>
+        <translation>ソフト字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>字幕</translation>
+    </message>
+</context>
 </TS>

@@ -3,11 +3,17 @@
 #include "app/vcmanagerwidget.h"
 #include "common/qcommonutils.h"
 #include "common/settingkeys.h"
+#include "convert/videoitemdata.h"
+#include "mediafactory.h"
 #include "morvaynetest.h"
 #include "screenshots.h"
 #include "toolkit/toolkitresources.h"
+#include "ui/joblist/videoconverterwidget.h"
+#include "ui/joblist/videoitemwidget.h"
+#include "ui/joblist/videolistwidget.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -41,9 +47,12 @@ private slots:
     void webActions_data();
     void webActions();
     void translationFiles();
+    void pageAndRows_data();
+    void pageAndRows();
 
 private:
     QList<QUrl> m_opened;
+    QString m_clip;
 };
 
 namespace {
@@ -106,11 +115,35 @@ void verifyGlyphs(QWidget* widget, const QString& text)
     QVERIFY2(cjk > 0, qPrintable(text));
 }
 
+// The window's page with one job; the row showing it.
+VideoItemWidget* withJob(VCManagerWidget& w, const QString& clip)
+{
+    VideoConverterWidget* page = w.converterPage();
+    QSignalSpy done(page, &VideoConverterWidget::probingFinished);
+    page->addFiles({clip});
+    if (!done.wait(60000) || page->videoList()->jobCount() != 1)
+        return nullptr;
+    for (auto* row : page->findChildren<VideoItemWidget*>()) {
+        if (row->job())
+            return row;
+    }
+    return nullptr;
+}
+
+QString named(QWidget* parent, const char* name)
+{
+    auto* label = parent->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("no %1").arg(QLatin1String(name));
+}
+
 } // namespace
 
 void TestLanguage::initTestCase()
 {
     MyQtCustom::ToolkitResources::init();
+    m_clip = MediaFactory::videoWithTone(
+        TestEnv::makeDir(QStringLiteral("media")) + QStringLiteral("/clip.mp4"), 1, QStringLiteral("160x120"));
+    QVERIFY(!m_clip.isEmpty());
     QCommonUtils::setUrlOpener([this](const QUrl& url) {
         m_opened << url;
         return true;
@@ -277,6 +310,20 @@ void TestLanguage::glyphs()
             if (!a->isSeparator())
                 verifyGlyphs(menu, a->text());
         }
+        const QString name = code.toLower() + (skin ? QLatin1String("-dark") : QLatin1String("-light"));
+        Screenshots::save(w.grab().toImage(), QLatin1String("language-page-empty-") + name);
+        QVERIFY(withJob(w, m_clip));
+        // Page and row: every text that holds CJK characters.
+        static const QRegularExpression cjk(QStringLiteral("[\\x{2E80}-\\x{FFEF}]"));
+        int checked = 0;
+        for (QLabel* label : w.converterPage()->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(&w) || !label->text().contains(cjk))
+                continue;
+            verifyGlyphs(label, label->text());
+            ++checked;
+        }
+        QVERIFY2(checked >= 8, qPrintable(QString::number(checked)));
+        Screenshots::save(w.grab().toImage(), QLatin1String("language-page-list-") + name);
         PreferencesWidget dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -287,7 +334,6 @@ void TestLanguage::glyphs()
         for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
             verifyGlyphs(box, box->text());
 
-        const QString name = code.toLower() + (skin ? QLatin1String("-dark") : QLatin1String("-light"));
         Screenshots::save(Screenshots::windowWithMenu(w), QLatin1String("language-menu-") + name);
         Screenshots::save(dialog.grab().toImage(), QLatin1String("language-preferences-") + name);
     }
@@ -415,6 +461,52 @@ void TestLanguage::translationFiles()
         QVERIFY2(code == QLatin1String("EN") || framework.load(lang + QLatin1String("Qt_") + code + QLatin1String(".qm")),
             qPrintable(code));
     }
+}
+
+void TestLanguage::pageAndRows_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("page"); // add, title, folder, format, convert all, format item
+    QTest::addColumn<QString>("row");  // source, target, burn-in, softcode, subtitle
+    QTest::newRow("Chinese") << "简体中文"
+                             << "+ 添加视频|视频格式转换器|输出文件夹：|输出格式：|全部转换|MP4"
+                             << "源文件|目标|硬字幕|软字幕|添加字幕";
+    QTest::newRow("German") << "Deutsch"
+                            << "+ Video hinzufügen|Videoformat-Konverter|Zielordner:|Ausgabeformat:|Alle "
+                               "konvertieren|MP4"
+                            << "Quelle|Ziel|Einbrennen|Als Spur|Untertitel hinzufügen";
+    QTest::newRow("back to English") << "English"
+                                     << "+ Add Video|Video Format Converter|Output Folder:|Output Format:|Convert "
+                                        "All|MP4"
+                                     << "Source|Target|Burn-In|Softcode|Add subtitle";
+}
+
+// A language chosen from the menu reaches the page and the rows that show jobs.
+void TestLanguage::pageAndRows()
+{
+    settings().setValue(SettingKeys::Language, QStringLiteral("JA"));
+    QFETCH(QString, choice);
+    QFETCH(QString, page);
+    QFETCH(QString, row);
+    VCManagerWidget w;
+    w.show();
+    VideoItemWidget* shown = withJob(w, m_clip);
+    QVERIFY(shown);
+    for (QAction* a : w.topWidget()->languageMenu()->actions()) {
+        if (a->text() == choice)
+            a->trigger();
+    }
+    VideoConverterWidget* p = w.converterPage();
+    QStringList pageTexts;
+    for (const char* name : {"addButton", "titleLabel", "outputFolderLabel", "outputFormatLabel", "convertAllButton"})
+        pageTexts << named(p, name);
+    pageTexts << p->findChild<QComboBox*>()->currentText();
+    QCOMPARE(pageTexts.join(QLatin1Char('|')), page);
+    const QStringList rowTexts{named(shown, "sourceHeading"), named(shown, "targetHeading"),
+        shown->findChild<QAbstractButton*>(QStringLiteral("burninButton"))->text(),
+        shown->findChild<QAbstractButton*>(QStringLiteral("softcodeButton"))->text(), named(shown, "srtLabel")};
+    QCOMPARE(rowTexts.join(QLatin1Char('|')), row);
+    Screenshots::save(w.grab().toImage(), QLatin1String("language-page-") + QLatin1String(QTest::currentDataTag()));
 }
 
 MORVAYNE_TEST_MAIN(TestLanguage)

@@ -3,11 +3,23 @@
 #include "app/vcmanagerwidget.h"
 #include "app/windowplacement.h"
 #include "common/settingkeys.h"
+#include "convert/videoitemdata.h"
+#include "mediafactory.h"
 #include "morvaynetest.h"
+#include "probe/mediainfo.h"
 #include "screenshots.h"
 #include "toolkit/mypushbutton.h"
 #include "toolkit/toolkitresources.h"
 #include "toolkit/windowutils.h"
+#include "toolkit/bgiconbutton.h"
+#include "ui/edit/videoeditaudiowidget.h"
+#include "ui/edit/videoeditcropwidget.h"
+#include "ui/edit/videoedittrimwidget.h"
+#include "ui/edit/cqtvideorenderwidget.h"
+#include "ui/edit/vlcplayer.h"
+#include "ui/joblist/videoconverterwidget.h"
+#include "ui/joblist/videoitemwidget.h"
+#include "ui/joblist/videolistwidget.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -33,6 +45,14 @@ private slots:
     void dragging();
     void mainMenu();
     void preferencesTwice();
+    void pageSkin_data();
+    void pageSkin();
+    void editors_data();
+    void editors();
+    void editorsOnlyForReadyJobs();
+
+private:
+    QString m_clip;
 };
 
 namespace {
@@ -42,11 +62,37 @@ QSettings settings()
     return QSettings(SettingKeys::Organisation, SettingKeys::Application);
 }
 
+// Adds the file to the window's page and waits for its job; the row showing it.
+VideoItemWidget* addJob(VCManagerWidget& w, const QString& path)
+{
+    VideoConverterWidget* page = w.converterPage();
+    QSignalSpy done(page, &VideoConverterWidget::probingFinished);
+    page->addFiles({path});
+    if (!done.wait(60000))
+        return nullptr;
+    VideoItemData* job = page->videoList()->jobAt(page->videoList()->jobCount() - 1);
+    for (auto* row : page->findChildren<VideoItemWidget*>()) {
+        if (job && row->job() == job)
+            return row;
+    }
+    return nullptr;
+}
+
+QString factText(VideoItemWidget* row, const char* name)
+{
+    auto* label = row->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("no %1").arg(QLatin1String(name));
+}
+
 } // namespace
 
 void TestMainWindow::initTestCase()
 {
     MyQtCustom::ToolkitResources::init();
+    VLCPlayer::instance()->setAudioEnabled(false);
+    const QString media = TestEnv::makeDir(QStringLiteral("media"));
+    m_clip = MediaFactory::videoWithTone(media + QStringLiteral("/clip.mp4"), 3, QStringLiteral("320x240"));
+    QVERIFY(!m_clip.isEmpty());
 }
 
 void TestMainWindow::init()
@@ -295,6 +341,151 @@ void TestMainWindow::preferencesTwice()
         QTRY_VERIFY(dialogs.last().isNull());
     }
     QCOMPARE(positions, (QList<QPoint>{QPoint(369, 173), QPoint(369, 173)}));
+}
+
+void TestMainWindow::pageSkin_data()
+{
+    QTest::addColumn<int>("skin");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("light") << 0 << "#ffffff"
+                           << "#e9eaeb"
+                           << "#ffffff";
+    QTest::newRow("dark") << 1 << "#17171a"
+                          << "#393b3e"
+                          << "#202124";
+}
+
+// The page's bars and the list take the skin's colours, before and after
+// the first job.
+void TestMainWindow::pageSkin()
+{
+    QFETCH(int, skin);
+    QFETCH(QString, bar);
+    QFETCH(QString, line);
+    QFETCH(QString, list);
+    settings().setValue(SettingKeys::SkinType, QString::number(skin));
+    VCManagerWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QImage image = w.grab().toImage();
+    const auto at = [&image](int x, int y) { return QColor(image.pixel(x, y)).name(); };
+    QCOMPARE(at(600, 10), bar);       // header, beside the title
+    QCOMPARE(at(10, 200), line);      // the empty panel's frame
+    QCOMPARE(at(300, 640), skin ? QStringLiteral("#202124") : QStringLiteral("#ffffff")); // no bottom bar yet
+    Screenshots::save(image, QStringLiteral("page-empty-%1").arg(QLatin1String(QTest::currentDataTag())));
+
+    QVERIFY(addJob(w, m_clip));
+    QVERIFY(addJob(w, m_clip));
+    image = w.grab().toImage();
+    QCOMPARE(at(600, 10), bar);
+    QCOMPARE(at(700, 640), bar); // bottom bar between its controls
+    QCOMPARE(at(700, 611), line); // and the line above it
+    QCOMPARE(at(570, 500), list); // the list below its rows
+    Screenshots::save(image, QStringLiteral("page-list-%1").arg(QLatin1String(QTest::currentDataTag())));
+    Screenshots::save(Screenshots::windowWithMenu(w), QStringLiteral("page-menu-%1").arg(QLatin1String(QTest::currentDataTag())));
+}
+
+void TestMainWindow::editors_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("fact"); // the target fact the edit changes
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("trim") << "cutButton"
+                          << "targetDuration"
+                          << "00:00:03"
+                          << "00:00:01";
+    QTest::newRow("crop") << "cropButton"
+                          << "targetResolution"
+                          << "320X240"
+                          << "160X120";
+    QTest::newRow("audio") << "audioButton"
+                           << "targetFormat"
+                           << "MP4"
+                           << "MP4";
+}
+
+// A ready row's tool opens its editor over the whole window for that job;
+// what is set there shows in the row once the editor closes.
+void TestMainWindow::editors()
+{
+    QFETCH(QString, tool);
+    QFETCH(QString, fact);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    VCManagerWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    VideoItemWidget* other = addJob(w, m_clip);
+    VideoItemWidget* row = addJob(w, m_clip);
+    QVERIFY(row && other && row != other);
+    VideoItemData* job = row->job();
+    const QString sizeBefore = factText(row, "targetSize");
+    QCOMPARE(factText(row, qPrintable(fact)), before);
+
+    auto* button = row->findChild<MyQtCustom::BgIconButton*>(tool);
+    QVERIFY(button && button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+    VideoEditBase* editor = tool == QLatin1String("cutButton") ? static_cast<VideoEditBase*>(w.trimEditor())
+        : tool == QLatin1String("cropButton")                  ? static_cast<VideoEditBase*>(w.cropEditor())
+                                                               : static_cast<VideoEditBase*>(w.audioEditor());
+    QVERIFY(editor);
+    const int opened = (w.trimEditor() ? 1 : 0) + (w.cropEditor() ? 1 : 0) + (w.audioEditor() ? 1 : 0);
+    QCOMPARE(opened, 1);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->geometry(), w.rect());
+    QCOMPARE(editor->mediaInfo(), job->m_pMediaInfo);
+    QCOMPARE(editor->row(), static_cast<QWidget*>(row));
+    QTRY_VERIFY_WITH_TIMEOUT(editor->isPreviewing() && editor->renderWidget()->frameCount() > 0, 20000);
+    Screenshots::save(w.grab().toImage(), QStringLiteral("editor-%1").arg(QLatin1String(QTest::currentDataTag())));
+
+    // The edit as the editor writes it: into the record at once.
+    MediaInfo* m = job->m_pMediaInfo;
+    if (tool == QLatin1String("cutButton")) {
+        m->trimStart = 1000000;
+        m->trimEnd = 2000000;
+    } else if (tool == QLatin1String("cropButton")) {
+        m->cropWidth = 160;
+        m->cropHeight = 120;
+    } else {
+        m->removeOriginalAudio = true;
+    }
+    QCOMPARE(factText(row, qPrintable(fact)), before);
+    editor->closeButton_slots();
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(factText(row, qPrintable(fact)), after);
+    QVERIFY(button->isChecked());
+    if (tool == QLatin1String("cutButton"))
+        QVERIFY2(factText(row, "targetSize") != sizeBefore, qPrintable(sizeBefore));
+    // The other job kept its own facts.
+    QCOMPARE(factText(other, qPrintable(fact)), before);
+}
+
+// Waiting, converting, finished and failed jobs open no editor.
+void TestMainWindow::editorsOnlyForReadyJobs()
+{
+    VCManagerWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    VideoItemWidget* row = addJob(w, m_clip);
+    QVERIFY(row);
+    for (int state : {VideoItemData::Waiting, VideoItemData::Converting, VideoItemData::Completed,
+             VideoItemData::Failed, VideoItemData::Stopped}) {
+        row->job()->m_nState = state;
+        row->cutvButton_slots();
+        row->cropvButton_slots();
+        row->audiovButton_slots();
+        w.openTrimEditor(row->job()->m_pMediaInfo, row);
+        QVERIFY2(!w.trimEditor() && !w.cropEditor() && !w.audioEditor(), qPrintable(QString::number(state)));
+    }
+    // Nor a record the row does not show.
+    row->job()->m_nState = VideoItemData::Ready;
+    MediaInfo stranger;
+    w.openCropEditor(&stranger, row);
+    w.openAudioEditor(row->job()->m_pMediaInfo, nullptr);
+    QVERIFY(!w.cropEditor() && !w.audioEditor());
 }
 
 MORVAYNE_TEST_MAIN(TestMainWindow)

@@ -2,6 +2,7 @@
 #include "common/qcommonutils.h"
 #include "common/runtimechoices.h"
 #include "convert/commandlinebuilder.h"
+#include "convert/corecount.h"
 #include "convert/outputpathregistry.h"
 #include "convert/outputprofile.h"
 #include "convert/progressreader.h"
@@ -15,6 +16,7 @@
 #include "probe/probejsonreader.h"
 
 #include <algorithm>
+#include <sched.h>
 #include <signal.h>
 #include <type_traits>
 
@@ -115,6 +117,7 @@ case $(cat "$dir/mode") in
 exit1) printf 'data' > "$last"; printf '[mp4 @ 0x55d0c1a2b3c0] Could not find tag for codec\n'; exit 1 ;;
 phrase-first) printf 'Conversion failed!\n'; sleep 0.2; printf 'data' > "$last" ;;
 phrase-split) printf 'video:1kB audio:1kB\nConversion fa'; sleep 0.3; printf 'iled!\n'; printf 'data' > "$last" ;;
+metadata-split) printf '    comment         : '; sleep 0.3; printf 'Lsize=1kB time=00:01:39.00 bitrate=1\n'; printf 'data' > "$last" ;;
 empty) : > "$last" ;;
 crash) printf 'data' > "$last"; kill -SEGV $$ ;;
 hw-fails) case "$*" in *_nvenc*|*_amf*|*_qsv*|*_mf*) echo "Unknown encoder"; exit 1 ;; esac; printf 'data' > "$last" ;;
@@ -182,12 +185,18 @@ private slots:
     {
         g_appDirPath = TestEnv::appDir();
         m_choices.m_outFolder = m_out = TestEnv::makeDir(QStringLiteral("out"));
+        // Two runs at once on two cores: one thread each, whatever the machine.
+        CoreCount::pin(2);
+        m_choices.m_maxConvertCount = 2;
     }
     void cleanup() { QCOMPARE(OutputPathRegistry::heldCount(), 0); }
 
     void argumentList_data();
     void argumentList();
     void rules();
+    void threads_data();
+    void threads();
+    void coresOfTheProcess();
 
     void verdict_data();
     void verdict();
@@ -363,7 +372,7 @@ void TestConversion::argumentList_data()
 }
 
 // Expected lists end in the output's name, to which "-threads 1 -y" and the
-// output folder are added.
+// output folder are added: two runs at once on two cores.
 void TestConversion::argumentList()
 {
     QFETCH(QString, format);
@@ -433,6 +442,79 @@ void TestConversion::rules()
         QByteArray("1\n00:00:05,500 --> 00:00:06,250\nin\n\n"));
 }
 
+// Each run's encoder gets its whole share of the cores for the limit read
+// when the run starts, also on every retry; nothing else in the list changes.
+void TestConversion::threads_data()
+{
+    QTest::addColumn<int>("cores");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("threads");
+    const auto row = [](const char* name, int cores, int limit, const char* threads) {
+        QTest::newRow(name) << cores << limit << str(threads);
+    };
+    row("one run on 4 cores", 4, 1, "4");
+    row("two runs on 4 cores", 4, 2, "2");
+    row("one run on 8 cores", 8, 1, "8");
+    row("two runs on 8 cores", 8, 2, "4");
+    row("three runs on 8 cores, rounded down", 8, 3, "2");
+    row("as many runs as cores", 4, 4, "1");
+    row("more runs than cores", 2, 3, "1");
+    row("one core", 1, 1, "1");
+    row("limit 0", 8, 0, "1");
+}
+
+void TestConversion::threads()
+{
+    QFETCH(int, cores);
+    QFETCH(int, limit);
+    QFETCH(QString, threads);
+    QScopedPointer<VideoItemData> job(
+        makeJob(QStringLiteral("mp4"), QStringLiteral("crop=2,0,1918,1080 mode=hw-fails")));
+    QStringList expected = job->buildArguments();
+    const int at = expected.indexOf(QStringLiteral("-threads")) + 1;
+    QVERIFY(at > 0 && expected.at(at) == QLatin1String("1"));
+    expected[at] = threads;
+
+    CoreCount::pin(cores);
+    m_choices.m_maxConvertCount = limit;
+    QSignalSpy finished(job.data(), &VideoItemData::updateFinished);
+    job->startConvert();
+    QVERIFY(finished.wait(10000));
+    const QStringList runs = calls();
+    QCOMPARE(runs.size(), 5);
+    QVERIFY2(runs.first().endsWith(QLatin1Char(' ') + expected.join(QLatin1Char(' '))), qPrintable(runs.first()));
+    for (const QString& run : runs) // the retries, down the encoder ladder
+        QVERIFY2(run.contains(QLatin1String(" -threads ") + threads + QLatin1String(" -y ")), qPrintable(run));
+}
+
+// Unpinned, the count is the cores this thread may run on, which the ffmpeg it
+// starts inherits, not every core of the machine.
+void TestConversion::coresOfTheProcess()
+{
+    CoreCount::pin(0);
+    cpu_set_t all;
+    CPU_ZERO(&all);
+    QCOMPARE(sched_getaffinity(0, sizeof(all), &all), 0);
+    if (CPU_COUNT(&all) < 2)
+        QSKIP("this process runs on one core only");
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    for (int cpu = 0; CPU_COUNT(&one) == 0; ++cpu) {
+        if (CPU_ISSET(cpu, &all))
+            CPU_SET(cpu, &one);
+    }
+    m_choices.m_maxConvertCount = 1;
+    QScopedPointer<VideoItemData> job(makeJob(QStringLiteral("mp4"), QStringLiteral("crop=2,0,1918,1080")));
+    const QStringList free = job->buildArguments();
+    QCOMPARE(sched_setaffinity(0, sizeof(one), &one), 0);
+    const QStringList held = job->buildArguments();
+    QCOMPARE(sched_setaffinity(0, sizeof(all), &all), 0);
+    QCOMPARE(free.mid(free.indexOf(QStringLiteral("-threads")), 2),
+        (QStringList{QStringLiteral("-threads"), QString::number(CPU_COUNT(&all))}));
+    QCOMPARE(held.mid(held.indexOf(QStringLiteral("-threads")), 2),
+        (QStringList{QStringLiteral("-threads"), QStringLiteral("1")}));
+}
+
 // A run is good when ffmpeg exits with 0, leaves a non-empty file and prints
 // no error phrase, whatever the file's size; a bad one goes down the ladder
 // and leaves no output behind, and the failed job tells why. What no encoder
@@ -453,6 +535,7 @@ void TestConversion::verdict_data()
     row("exit status 1", "exit1", 3, 5, "[mp4] Could not find tag for codec");
     row("phrase at the start of a chunk", "phrase-first", 3, 5, "Conversion failed!");
     row("phrase split across two reads", "phrase-split", 3, 5, "Conversion failed!");
+    row("metadata read in two parts moves no progress", "metadata-split", 2, 1, "");
     row("empty output", "empty", 3, 5, "ffmpeg wrote no output.");
     row("crash", "crash", 3, 5, "ffmpeg stopped unexpectedly.");
     row("ffmpeg missing", "missing", 3, 0, "Could not start ffmpeg: @app/ffmpeg");
@@ -495,6 +578,8 @@ void TestConversion::verdict()
     QCOMPARE(QFileInfo::exists(job->m_outputPath), state == 2);
     QCOMPARE(job->m_sizeText, state == 2 ? QStringLiteral("4 bytes") : estimate);
     QCOMPARE(subtitleCopies(), 0);
+    if (mode == QLatin1String("metadata-split"))
+        QVERIFY2(job->m_nProgress == 0, "a line's tail read as a status line");
     reason.replace(QLatin1String("@app"), app).replace(QLatin1String("@out"), m_out).replace(QLatin1String("@temp"), temp);
     if (reason.endsWith(QLatin1Char('*')))
         QVERIFY2(job->failureReason().startsWith(reason.chopped(1)), qPrintable(job->failureReason()));

@@ -113,7 +113,10 @@ void VideoEditAudioWidget::selectButton_slots()
 {
     const QString start = PathServices::getSettingFolder(SettingKeys::AddAudioPath);
     const QString path = chooser()(this, tr("Add Audio File"), start,
-        QStringLiteral("Audio (*.aac *.ac3 *.aiff *.amr *.m4a *.mka *.mp3 *.ogg *.wav *.wma)"));
+        PathServices::anyCaseFilter(QStringLiteral("Audio"),
+            {QStringLiteral("*.aac"), QStringLiteral("*.ac3"), QStringLiteral("*.aiff"), QStringLiteral("*.amr"),
+                QStringLiteral("*.m4a"), QStringLiteral("*.mka"), QStringLiteral("*.mp3"), QStringLiteral("*.ogg"),
+                QStringLiteral("*.wav"), QStringLiteral("*.wma")}));
     if (path.isEmpty())
         return;
     PathServices::setSettingValue(SettingKeys::AddAudioPath, path.left(path.lastIndexOf(QLatin1Char('/')) + 1));

@@ -756,7 +756,8 @@ void VideoItemWidget::srt_addButton_slots()
     if (!item || item->m_nState != VideoItemData::Ready)
         return;
     const QString start = PathServices::getSettingFolder(SettingKeys::AddSubtitlePath);
-    const QString chosen = fileChooser()(this, tr("Open File"), start, tr("subtitle (*.srt)"));
+    const QString chosen = fileChooser()(
+        this, tr("Open File"), start, PathServices::anyCaseFilter(tr("subtitle"), {QStringLiteral("*.srt")}));
     if (chosen.isEmpty())
         return;
     PathServices::setSettingValue(SettingKeys::AddSubtitlePath, chosen.left(chosen.lastIndexOf(QLatin1Char('/')) + 1));

@@ -424,10 +424,10 @@ void TestVideoListWidget::subtitle()
     QCOMPARE(jobs[0]->m_srtPath, answer);
     QCOMPARE(QSettings(SettingKeys::Organisation, SettingKeys::Application).value(SettingKeys::AddSubtitlePath),
         QVariant(folder + QLatin1Char('/')));
-    const QString documents = QDir::homePath() + str("/Documents/Quillfen/Morvayne|subtitle (*.srt)");
+    const QString documents = QDir::homePath() + str("/Documents/Quillfen/Morvayne|subtitle (*.[sS][rR][tT])");
     QCOMPARE(asked,
         QStringList({str("Open File|") + documents, str("Open File|") + documents,
-            str("Open File|") + folder + str("/|subtitle (*.srt)")}));
+            str("Open File|") + folder + str("/|subtitle (*.[sS][rR][tT])")}));
 
     QTest::mouseClick(child<QRadioButton>(row, "burninButton"), Qt::LeftButton);
     QCOMPARE(changed.count(), 1);
