@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/filehandoff.h"
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "app/vcmanagerwidget.h"
@@ -117,13 +118,13 @@ int main(int argc, char* argv[])
         screenSize = screen->geometry().size();
     window->move(WindowPlacement::initialPosition(screenSize, window->size()));
 
-    QObject::connect(instance, &SingleInstance::filesReceived, window, [window](const QStringList&) {
-        window->showNormal();
-        window->raise();
-        window->activateWindow();
-    });
+    // Later starts hand their files over here; this start's own join the
+    // list once the window is up.
+    auto* handoff = new FileHandoff(window, instance);
     window->show();
+    handoff->addFiles(cl.files);
     const int code = app->exec();
+    delete handoff;
     delete instance;
     delete window;
     delete app;
