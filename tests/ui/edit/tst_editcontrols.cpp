@@ -6,6 +6,7 @@
 #include "probe/mediainfo.h"
 #include "toolkit/toolkitresources.h"
 #include "ui/edit/cqtvideorenderwidget.h"
+#include "ui/edit/editmapping.h"
 #include "ui/edit/myslider2.h"
 #include "ui/edit/mytimeshowedit.h"
 #include "ui/edit/mytrimslider.h"
@@ -17,6 +18,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -96,6 +98,29 @@ void TestEditControls::sliderValuesAndPixels()
         slider.setValue(v);
         QVERIFY2(slider.handlePixel() == px, qPrintable(QStringLiteral("pixel %1 came back at %2").arg(px).arg(slider.handlePixel())));
     }
+    // Ranges whose value-times-track products pass 64 bits map as exactly.
+    const struct
+    {
+        qint64 min, max;
+        int travel;
+        qint64 midValue; // the value of the middle pixel
+    } wide[] = {{0, 10 * 3600 * Second, 200, 5 * 3600 * Second},
+        {0, std::numeric_limits<qint64>::max() - 1, 200, std::numeric_limits<qint64>::max() / 2},
+        {std::numeric_limits<qint64>::min() + 2, std::numeric_limits<qint64>::max(), 4000, 1}};
+    for (const auto& row : wide) {
+        const QString name = QStringLiteral("range %1..%2").arg(row.min).arg(row.max);
+        QVERIFY2(EditMapping::pixelFor(row.max, row.min, row.max, row.travel) == row.travel, qPrintable(name));
+        QVERIFY2(EditMapping::pixelFor(row.min, row.min, row.max, row.travel) == 0, qPrintable(name));
+        QVERIFY2(EditMapping::valueFor(row.travel, row.min, row.max, row.travel) == row.max, qPrintable(name));
+        QVERIFY2(EditMapping::valueFor(0, row.min, row.max, row.travel) == row.min, qPrintable(name));
+        QVERIFY2(EditMapping::valueFor(row.travel / 2, row.min, row.max, row.travel) == row.midValue, qPrintable(name));
+        for (int px = 0; px <= row.travel; px += row.travel / 40) {
+            const qint64 v = EditMapping::valueFor(px, row.min, row.max, row.travel);
+            QVERIFY2(EditMapping::pixelFor(v, row.min, row.max, row.travel) == px,
+                qPrintable(name + QStringLiteral(": pixel %1").arg(px)));
+        }
+    }
+
     // Length still unknown: no division, the handle rests at the left.
     slider.setRange(0, 0);
     slider.setValue(5 * Second);
