@@ -93,18 +93,33 @@ add_custom_target(lupdate
   WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
   VERBATIM)
 
+# Installed, the application folder is <prefix>/lib/morvayne. Its tools and
+# fonts are links to the system's own, found on the target system at the
+# paths below (Debian's); a packager for another layout changes them.
 include(GNUInstallDirs)
-set(MORVAYNE_INSTALL_DIR "${CMAKE_INSTALL_LIBDIR}/morvayne")
-install(FILES
-  "${_app}/font/Lato-Bold_0.ttf" "${_app}/font/Lato-Light_0.ttf" "${_app}/font/Lato-Regular_0.ttf"
-  "${_app}/font/fonts.conf"
-  DESTINATION "${MORVAYNE_INSTALL_DIR}/font")
+set(MORVAYNE_INSTALL_DIR "lib/morvayne")
+set(MORVAYNE_INSTALL_FFMPEG "/usr/bin/ffmpeg" CACHE FILEPATH "ffmpeg on the system the installation runs on")
+set(MORVAYNE_INSTALL_FFPROBE "/usr/bin/ffprobe" CACHE FILEPATH "ffprobe on the system the installation runs on")
+set(MORVAYNE_INSTALL_VLC_PLUGINS "${LIBVLC_PLUGINS_DIR}" CACHE PATH
+  "libvlc's plug-in folder on the system the installation runs on")
+set(MORVAYNE_INSTALL_LATO_DIR "${MORVAYNE_LATO_DIR}" CACHE PATH
+  "The Lato fonts on the system the installation runs on")
+install(FILES "${_app}/font/fonts.conf" DESTINATION "${MORVAYNE_INSTALL_DIR}/font")
 install(FILES "${_app}/Lang/Lang_config" ${MORVAYNE_QM_FILES} ${MORVAYNE_QT_QM_FILES}
   DESTINATION "${MORVAYNE_INSTALL_DIR}/Lang")
 install(CODE "
   set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MORVAYNE_INSTALL_DIR}\")
-  file(MAKE_DIRECTORY \"\${_dest}\")
-  file(CREATE_LINK \"${FFMPEG_EXECUTABLE}\" \"\${_dest}/ffmpeg\" SYMBOLIC)
-  file(CREATE_LINK \"${FFPROBE_EXECUTABLE}\" \"\${_dest}/ffprobe\" SYMBOLIC)
-  file(CREATE_LINK \"${LIBVLC_PLUGINS_DIR}\" \"\${_dest}/plugins\" SYMBOLIC)
+  file(MAKE_DIRECTORY \"\${_dest}/font\")
+  foreach(_pair \"${MORVAYNE_INSTALL_FFMPEG}|ffmpeg\" \"${MORVAYNE_INSTALL_FFPROBE}|ffprobe\"
+                \"${MORVAYNE_INSTALL_VLC_PLUGINS}|plugins\"
+                \"${MORVAYNE_INSTALL_LATO_DIR}/Lato-Bold.ttf|font/Lato-Bold_0.ttf\"
+                \"${MORVAYNE_INSTALL_LATO_DIR}/Lato-Light.ttf|font/Lato-Light_0.ttf\"
+                \"${MORVAYNE_INSTALL_LATO_DIR}/Lato-Regular.ttf|font/Lato-Regular_0.ttf\")
+    string(REPLACE \"|\" \";\" _pair \"\${_pair}\")
+    list(GET _pair 0 _target)
+    list(GET _pair 1 _name)
+    message(STATUS \"Installing: \${_dest}/\${_name} -> \${_target}\")
+    file(REMOVE \"\${_dest}/\${_name}\")
+    file(CREATE_LINK \"\${_target}\" \"\${_dest}/\${_name}\" SYMBOLIC)
+  endforeach()
 ")

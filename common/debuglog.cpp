@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSettings>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -25,6 +26,7 @@ std::mutex& writeLock()
 }
 
 thread_local bool t_inHandler = false;
+std::atomic<bool> s_echo{true};
 
 int openForAppend(const QByteArray& path)
 {
@@ -72,6 +74,11 @@ void messageHandler(QtMsgType, const QMessageLogContext&, const QString& text)
 
 } // namespace
 
+void DebugLog::setEcho(bool on)
+{
+    s_echo.store(on);
+}
+
 void DebugLog::install()
 {
     qInstallMessageHandler(messageHandler);
@@ -101,10 +108,12 @@ void DebugLog::write(const QString& text)
             ::unlink(path.constData());
     }
 
-    // One call per line keeps lines from different threads whole.
-    const QByteArray line = utf8 + '\n';
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
-    std::fflush(stdout);
+    if (s_echo.load()) {
+        // One call per line keeps lines from different threads whole.
+        const QByteArray line = utf8 + '\n';
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+        std::fflush(stdout);
+    }
 
     if (!path.isEmpty())
         appendBytes(path, utf8 + "\r\n");

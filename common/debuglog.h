@@ -17,4 +17,7 @@ public:
 
     // What the installed handler does with one message.
     static void write(const QString& text);
+    // Standard output carries every message unless switched off: the batch
+    // mode keeps it for its own lines.
+    static void setEcho(bool on);
 };

@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-doc-html
+  qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-doc-html libqt5svg5-dev
   libvlc-dev vlc-plugin-base libcjson-dev
   ffmpeg fonts-lato fonts-font-awesome fonts-noto-cjk qttranslations5-l10n
   xvfb xauth xdotool libxcb1-dev
+  desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev llvm
 )
 

@@ -564,40 +564,61 @@ QImage Artwork::itemArrow()
     return image;
 }
 
-QImage Artwork::program()
+void Artwork::drawProgram(QPainter& p, qreal size)
 {
-    const int size = 256;
-    QImage image = blank(QSize(size, size));
-    QPainter p(&image);
+    // Drawn on a grid of 256 and scaled, so every size and the SVG agree;
+    // below 32 pixels the strokes thicken so that the ring stays a ring.
+    const bool small = size < 32;
+    const qreal line = small ? 30 : 16;
+    const qreal headScale = small ? 1.35 : 1.0;
+    p.save();
+    p.scale(size / 256.0, size / 256.0);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, size, size);
+    QLinearGradient sky(0, 0, 256, 256);
     sky.setColorAt(0, QColor(0x1f, 0xbf, 0xf5));
     sky.setColorAt(1, QColor(0x35, 0x57, 0xd6));
     p.setPen(Qt::NoPen);
     p.setBrush(sky);
-    p.drawRoundedRect(QRectF(8, 8, size - 16, size - 16), 56, 56);
+    const qreal margin = small ? 0 : 8;
+    p.drawRoundedRect(QRectF(margin, margin, 256 - 2 * margin, 256 - 2 * margin), 56, 56);
 
     // Two arrows chasing each other round a play sign: a file turned into another.
-    const QRectF ring(56, 56, 144, 144);
+    const QRectF ring = small ? QRectF(46, 46, 164, 164) : QRectF(56, 56, 144, 144);
     const QColor white(255, 255, 255);
     p.setBrush(Qt::NoBrush);
-    p.setPen(strokePen(white, 16));
-    p.drawArc(ring, 100 * 16, 140 * 16);
-    p.drawArc(ring, 280 * 16, 140 * 16);
+    p.setPen(strokePen(white, line));
+    QPainterPath arcs;
+    arcs.arcMoveTo(ring, 100);
+    arcs.arcTo(ring, 100, 140);
+    arcs.arcMoveTo(ring, 280);
+    arcs.arcTo(ring, 280, 140);
+    p.drawPath(arcs);
     p.setPen(Qt::NoPen);
     p.setBrush(white);
-    auto head = [&p, &ring](qreal degrees) {
+    auto head = [&p, &ring, headScale](qreal degrees) {
         const qreal a = qDegreesToRadians(degrees);
         const QPointF c = ring.center();
         const qreal r = ring.width() / 2;
         const QPointF tip(c.x() + r * qCos(a), c.y() - r * qSin(a));
         const QPointF dir(qSin(a), qCos(a)); // clockwise travel
         const QPointF normal(-dir.y(), dir.x());
-        p.drawPolygon(QPolygonF() << tip + dir * 26 << tip + normal * 22 << tip - normal * 22);
+        p.drawPolygon(QPolygonF() << tip + dir * 26 * headScale << tip + normal * 22 * headScale
+                                  << tip - normal * 22 * headScale);
     };
     head(100);
     head(280);
-    p.drawPolygon(QPolygonF() << QPointF(108, 92) << QPointF(108, 164) << QPointF(168, 128));
+    if (small)
+        p.drawPolygon(QPolygonF() << QPointF(102, 82) << QPointF(102, 174) << QPointF(178, 128));
+    else
+        p.drawPolygon(QPolygonF() << QPointF(108, 92) << QPointF(108, 164) << QPointF(168, 128));
+    p.restore();
+}
+
+QImage Artwork::program(int size)
+{
+    QImage image = blank(QSize(size, size));
+    QPainter p(&image);
+    drawProgram(p, size);
     return image;
 }
 

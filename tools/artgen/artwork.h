@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+
+class QPainter;
 #include <QVector>
 
 // Draws every picture the application embeds. All drawing is our own: shapes
@@ -14,7 +16,9 @@ public:
     static QImage playButtonsSheet();
     static QImage arrow();
     static QImage itemArrow();
-    static QImage program();
+    // The program icon, also the window's.
+    static QImage program(int size = 256);
+    static void drawProgram(QPainter& p, qreal size);
     static QImage loginClose();
     static QImage loginOk1();
     static QImage loginOk2();

@@ -2,6 +2,7 @@
 
 #include "common/interfacescale.h"
 #include "probe/mediainfo.h"
+#include "probe/trimrange.h"
 #include "toolkit/mytempbutton2.h"
 #include "ui/edit/mytimeshowedit.h"
 #include "ui/edit/mytrimslider.h"
@@ -13,7 +14,7 @@ using MyQtCustom::MyTempButton2;
 
 namespace {
 
-constexpr qint64 Second = 1000000;
+constexpr qint64 Second = TrimRange::Second;
 
 int px(int units)
 {
@@ -22,7 +23,7 @@ int px(int units)
 
 qint64 wholeSeconds(qint64 t)
 {
-    return qMax<qint64>(0, t) / Second * Second;
+    return TrimRange::wholeSeconds(t);
 }
 
 } // namespace
@@ -102,7 +103,7 @@ void VideoEditTrimWidget::loadRecordControls()
 
 void VideoEditTrimWidget::lengthKnown(qint64 length)
 {
-    m_nTrimLength = m_pMediaInfo->duration > 0 ? wholeSeconds(m_pMediaInfo->duration) : wholeSeconds(length);
+    m_nTrimLength = TrimRange::clipLength(*m_pMediaInfo, length);
     trimSlider->setRange(0, m_nTrimLength);
     trimSlider->setValue(0);
     // No end set means the end of the track; whatever else the record
@@ -135,7 +136,7 @@ void VideoEditTrimWidget::showRange()
 void VideoEditTrimWidget::commitRange()
 {
     // A clip shorter than one second cannot be trimmed.
-    if (m_pMediaInfo && m_nTrimLength >= Second) {
+    if (m_pMediaInfo && TrimRange::canTrim(m_nTrimLength)) {
         m_pMediaInfo->trimStart = trimSlider->m_nTrimStart;
         m_pMediaInfo->trimEnd = trimSlider->m_nTrimEnd;
     }
@@ -164,7 +165,7 @@ void VideoEditTrimWidget::startTimeEdit_ValueChanged_slots()
         startTimeEdit->setValue(m_pMediaInfo ? wholeSeconds(m_pMediaInfo->trimStart) : 0);
         return;
     }
-    const qint64 v = qBound<qint64>(0, wholeSeconds(startTimeEdit->m_nValue), trimSlider->m_nTrimEnd - Second);
+    const qint64 v = TrimRange::boundStart(startTimeEdit->m_nValue, trimSlider->m_nTrimEnd);
     trimSlider->setTrimStart(v);
     commitRange();
     seekNear(trimSlider->m_nTrimStart);
@@ -176,8 +177,7 @@ void VideoEditTrimWidget::endTimeEdit_ValueChanged_slots()
         endTimeEdit->setValue(m_pMediaInfo ? wholeSeconds(m_pMediaInfo->trimEnd) : 0);
         return;
     }
-    const qint64 v
-        = qBound<qint64>(trimSlider->m_nTrimStart + Second, wholeSeconds(endTimeEdit->m_nValue), m_nTrimLength);
+    const qint64 v = TrimRange::boundEnd(trimSlider->m_nTrimStart, endTimeEdit->m_nValue, m_nTrimLength);
     trimSlider->setTrimEnd(v);
     commitRange();
     seekNear(trimSlider->m_nTrimEnd);
