@@ -4,9 +4,11 @@
 #include "common/settingkeys.h"
 #include "toolkit/toolkitresources.h"
 #include "ui/edit/vlcplayer.h"
+#include "ui/joblist/videoconverterwidget.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 using MyQtCustom::QCommonUtils;
 
@@ -36,6 +38,8 @@ int main(int argc, char* argv[])
     window->move(WindowPlacement::initialPosition(screenSize, window->size()));
 
     window->show();
+    // From the event loop, so that the window is on screen behind the question.
+    QTimer::singleShot(0, window->converterPage(), &VideoConverterWidget::offerSavedQueue);
     const int code = app->exec();
     delete window;
     delete app;

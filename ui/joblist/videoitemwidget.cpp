@@ -661,6 +661,7 @@ void VideoItemWidget::updateSizeEstimate()
         return;
     item->m_sizeText = QCommonUtils::GetFileSizeString(item->estimatedOutputSize());
     LoadData();
+    emit jobEdited(this);
 }
 
 // ---- actions -----------------------------------------------------------------
@@ -766,6 +767,7 @@ void VideoItemWidget::srt_addButton_slots()
         return;
     item->m_srtPath = chosen;
     showStatus();
+    emit jobEdited(this);
 }
 
 void VideoItemWidget::srt_delButton_slots()
@@ -778,6 +780,7 @@ void VideoItemWidget::srt_delButton_slots()
     m_pBurninButton->setChecked(false);
     m_pSoftcodeButton->setChecked(false);
     showStatus();
+    emit jobEdited(this);
 }
 
 void VideoItemWidget::srt_BurninButton_slots()

@@ -48,6 +48,9 @@ public:
 
 signals:
     void convertsignal(bool converting);
+    // A job came or went, or its state, edits, subtitle or format changed:
+    // what the saved job list keeps. Progress alone does not count.
+    void jobsChanged();
 
 public slots:
     void ItemWidget_updateConvert_slots(VideoItemWidget* row);
