@@ -227,12 +227,16 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     m_pConvertAllButton = new MyTempButton2(m_pBottomBar);
     m_pConvertAllButton->setObjectName(QStringLiteral("convertAllButton"));
 
-    // Over the list while a drag of files is over the page.
-    m_pDropTarget = new QLabel(this);
+    // Over the list while a drag of files is over the page; the text sits on
+    // a plate of its own so that the rows beneath do not run through it.
+    m_pDropTarget = new QWidget(this);
     m_pDropTarget->setObjectName(QStringLiteral("dropTarget"));
-    m_pDropTarget->setAlignment(Qt::AlignCenter);
+    m_pDropTarget->setAttribute(Qt::WA_StyledBackground);
     m_pDropTarget->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_pDropTarget->hide();
+    m_pDropLabel = new QLabel(m_pDropTarget);
+    m_pDropLabel->setObjectName(QStringLiteral("dropLabel"));
+    m_pDropLabel->setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
 
     m_pQueueSaver = new QueueSaver([this] { return savedQueueSnapshot(); }, SavedQueue::defaultPath(), this);
@@ -761,6 +765,9 @@ void VideoConverterWidget::layoutChildren()
     m_pVideoList->setGeometry(centre);
     m_pEmptyPanel->setGeometry(centre);
     m_pDropTarget->setGeometry(centre);
+    m_pDropLabel->ensurePolished(); // measured in the sheet's font while still hidden
+    const int plateWidth = m_pDropLabel->fontMetrics().horizontalAdvance(m_pDropLabel->text()) + px(64);
+    m_pDropLabel->setGeometry((centre.width() - plateWidth) / 2, (centre.height() - px(52)) / 2, plateWidth, px(52));
     const int cw = centre.width();
     const int ch = centre.height();
     m_pEmptyIcon->setGeometry(0, ch / 2 - px(110), cw, px(90));
@@ -799,10 +806,11 @@ void VideoConverterWidget::applySkin()
     m_pEmptyLabel->setStyleSheet(labelSheet(c.secondText, 14));
     // The accent frame reads on both backgrounds; the fill only tints them.
     m_pDropTarget->setStyleSheet(
-        QStringLiteral("QLabel#dropTarget{color:%1;font-size:%2;font-weight:bold;background-color:%3;"
-                       "border:2px dashed #01a4e5;border-radius:%4;}")
-            .arg(QLatin1String(isDark() ? "#4cc3f2" : "#0187bd"), pxText(18),
-                QLatin1String(isDark() ? "rgba(1,164,229,48)" : "rgba(1,164,229,28)"), pxText(4)));
+        QStringLiteral("QWidget#dropTarget{background-color:%1;border:2px dashed #01a4e5;border-radius:%2;}"
+                       "QLabel#dropLabel{color:#ffffff;font-size:%3;font-weight:bold;background-color:#01a4e5;"
+                       "border:none;border-radius:%4;}")
+            .arg(QLatin1String(isDark() ? "rgba(1,164,229,40)" : "rgba(1,164,229,24)"), pxText(4), pxText(16),
+                pxText(26)));
     m_pEmptyIcon->setPixmap(IconHelper::getPixmap(IconHelper::FontAwesome, QColor(QLatin1String(c.line)), 0xF008,
         static_cast<unsigned>(px(72)), static_cast<unsigned>(px(90)), static_cast<unsigned>(px(90))));
     m_pOutputFolderLabel->setStyleSheet(labelSheet(c.text, 12));
@@ -851,7 +859,7 @@ void VideoConverterWidget::retranslate()
     m_pOrganisationLabel->setText(SettingKeys::Organisation);
     m_pTitleLabel->setText(tr("Video Format Converter"));
     m_pEmptyLabel->setText(tr("Click the button below to add videos."));
-    m_pDropTarget->setText(tr("Drop files to add them"));
+    m_pDropLabel->setText(tr("Drop files to add them"));
     m_pOutputFolderLabel->setText(tr("Output Folder:"));
     m_pSelectOutputButton->setText(tr("..."));
     m_pSelectOutputButton->setToolTip(tr("Choose the output folder"));

@@ -149,7 +149,8 @@ private:
     QLabel* m_pOrganisationLabel = nullptr;
     QLabel* m_pTitleLabel = nullptr;
 
-    QLabel* m_pDropTarget = nullptr;
+    QWidget* m_pDropTarget = nullptr;
+    QLabel* m_pDropLabel = nullptr;
 
     QWidget* m_pEmptyPanel = nullptr;
     QLabel* m_pEmptyIcon = nullptr;

@@ -518,6 +518,10 @@ void TestSavedQueue::restorePictures()
         VideoConverterWidget page;
         preparePage(page);
         page.show();
+        // The page behind the box, as it stands when the question comes.
+        QImage shot(page.size(), QImage::Format_RGB32);
+        shot.fill(QColor(skin ? 0x202124 : 0xffffff)); // the window's background
+        page.render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
         QString seen;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
@@ -530,9 +534,6 @@ void TestSavedQueue::restorePictures()
             // The toolkit's box keeps its own light palette in both skins; it is
             // shown over the page as the user meets it.
             if (!folder.isEmpty()) {
-                QImage shot(page.size(), QImage::Format_RGB32);
-                shot.fill(QColor(skin ? 0x202124 : 0xffffff)); // the window's background
-                page.render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
                 QPainter painter(&shot);
                 painter.drawPixmap((shot.width() - box->width()) / 2, (shot.height() - box->height()) / 2, box->grab());
                 painter.end();
