@@ -53,9 +53,9 @@ void TestDropFiles::initTestCase()
     // A folder as a camera or a download leaves it: media in any case of
     // suffix, other files, and a folder of older clips that stays out.
     m_folder = TestEnv::makeDir(str("drop/Holiday"));
-    const QString clip = MediaFactory::videoWithTone(m_folder + str("/b-beach.mp4"), 1, str("160x120"));
+    const QString clip = MediaFactory::videoWithTone(m_folder + str("/a-beach.mp4"), 1, str("160x120"));
     QVERIFY(!clip.isEmpty());
-    QVERIFY(QFile::copy(clip, m_folder + str("/A-harbour.MOV")));
+    QVERIFY(QFile::copy(clip, m_folder + str("/B-harbour.MOV")));
     QVERIFY(QFile::copy(clip, m_folder + str("/c-castle.mkv")));
     QDir().mkpath(m_folder + str("/older"));
     QVERIFY(QFile::copy(clip, m_folder + str("/older/a-old.mp4")));
@@ -111,7 +111,7 @@ void TestDropFiles::dropped_data()
     QTest::addColumn<bool>("drop");        // or leave
     QTest::addColumn<QString>("events");
     QTest::addColumn<QStringList>("jobs");
-    const QStringList holiday{str("Holiday/A-harbour.MOV"), str("Holiday/b-beach.mp4"), str("Holiday/c-castle.mkv")};
+    const QStringList holiday{str("Holiday/a-beach.mp4"), str("Holiday/B-harbour.MOV"), str("Holiday/c-castle.mkv")};
     QTest::newRow("a folder: its own media files by name, nothing from below")
         << QStringList{str("local:Holiday")} << false << true << "enter 1 1, move 1 1, drop 1 0" << holiday;
     QTest::newRow("a file and a folder, in the order dropped")
