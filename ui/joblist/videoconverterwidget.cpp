@@ -273,7 +273,9 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
 
 VideoConverterWidget::~VideoConverterWidget()
 {
-    // The last changes, while the jobs are still there to be read.
+    // The last changes, while the jobs are still there to be read; a failure
+    // now is only logged, no box comes up while the window goes.
+    m_pQueueSaver->disconnect(this);
     if (m_pQueueSaver->isPending())
         m_pQueueSaver->saveNow();
     // The worker's thread is joined before the list its results would reach.
