@@ -113,6 +113,7 @@ private slots:
     void unreadableFileSetAside();
     void changesAreSaved();
     void restoreAndDecline();
+    void saveFailureIsReported();
     void killedWhileConverting();
     void restorePictures();
 
@@ -402,6 +403,29 @@ void TestSavedQueue::restoreAndDecline()
     QCOMPARE(page.pendingCount(), 0);
     QCOMPARE(page.videoList()->jobCount(), 0);
     QCOMPARE(savedList().jobs.size(), 0);
+    QCOMPARE(SavedQueue().load(SavedQueue::defaultPath()), SavedQueue::Read);
+}
+
+// A list that cannot be written is a warning, once per run, not a silent
+// loss; the next change tries again.
+void TestSavedQueue::saveFailureIsReported()
+{
+    VideoConverterWidget page;
+    preparePage(page);
+    page.offerSavedQueue();
+    // The settings folder is taken by a file: nothing can be made in it.
+    const QString folder = QFileInfo(SavedQueue::defaultPath()).absolutePath();
+    QVERIFY(QDir(folder).removeRecursively());
+    writeFile(folder, "in the way");
+    QSignalSpy failed(page.queueSaver(), &QueueSaver::saveFailed);
+    QVERIFY(!page.queueSaver()->saveNow());
+    QCOMPARE(m_warnings.size(), 1);
+    QVERIFY2(m_warnings[0].startsWith(str("The list of jobs could not be saved to ")), qPrintable(m_warnings[0]));
+    QVERIFY(!page.queueSaver()->saveNow());
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(m_warnings.size(), 1);
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(page.queueSaver()->saveNow());
     QCOMPARE(SavedQueue().load(SavedQueue::defaultPath()), SavedQueue::Read);
 }
 
