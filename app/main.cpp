@@ -10,9 +10,11 @@
 #include "convert/batchconverter.h"
 #include "toolkit/toolkitresources.h"
 #include "ui/edit/vlcplayer.h"
+#include "ui/joblist/videoconverterwidget.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -123,6 +125,8 @@ int main(int argc, char* argv[])
     auto* handoff = new FileHandoff(window, instance);
     window->show();
     handoff->addFiles(cl.files);
+    // From the event loop, so that the window is on screen behind the question.
+    QTimer::singleShot(0, window->converterPage(), &VideoConverterWidget::offerSavedQueue);
     const int code = app->exec();
     delete handoff;
     delete instance;

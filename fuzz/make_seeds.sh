@@ -10,7 +10,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/morvayne-seeds.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
 rm -rf "$out"
 mkdir -p "$out/fuzz_banner" "$out/fuzz_probejson" "$out/fuzz_progress" "$out/fuzz_subtitletrim" \
-  "$out/fuzz_texthelpers"
+  "$out/fuzz_texthelpers" "$out/fuzz_savedqueue"
 
 make() { # name, ffmpeg arguments...
   name=$1
@@ -66,4 +66,20 @@ grep -h -E 'Duration:|Stream #' "$out"/fuzz_banner/*.txt | sort -u | head -n 20 
     printf '%s' "$line" > "$out/fuzz_texthelpers/line$n"
   done
 }
+# A saved job list as the program writes it: every kind of edit once.
+cat > "$out/fuzz_savedqueue/list.json" <<'JSON'
+{
+    "format": "morvayne-queue",
+    "version": 1,
+    "outputFormat": "mkv",
+    "jobs": [
+        {"source": "/media/a b.mp4", "softSubtitle": true, "format": "mkv", "state": 1, "trimStart": 1000000,
+         "trimEnd": 7000000, "cropX": 0, "cropY": 0, "cropWidth": 0, "cropHeight": 0, "rotation": 0, "flipH": 0,
+         "flipV": 0, "removeOriginalAudio": false},
+        {"source": "/media/c.mov", "subtitle": "/media/c.srt", "softSubtitle": false, "format": "mkv", "state": 0,
+         "trimStart": 0, "trimEnd": 0, "cropX": 16, "cropY": 8, "cropWidth": 128, "cropHeight": 96,
+         "rotation": 90, "flipH": 1, "flipV": 0, "removeOriginalAudio": true, "externalAudio": "/media/d.wav"}
+    ]
+}
+JSON
 touch "$out/made"

@@ -106,6 +106,34 @@
         <translation>Diese Dateien konnten nicht gelesen werden und wurden nicht hinzugefügt:</translation>
     </message>
     <message>
+        <source>These files of the last session no longer exist or could not be read, and were not restored:</source>
+        <translation>Diese Dateien der letzten Sitzung gibt es nicht mehr oder sie konnten nicht gelesen werden; sie wurden nicht wiederhergestellt:</translation>
+    </message>
+    <message>
+        <source>The list of jobs could not be saved to %1: %2</source>
+        <translation>Die Auftragsliste konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Restore Jobs</source>
+        <translation>Aufträge wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 jobs were left unfinished when the program last ended. Restore them to the list?</source>
+        <translation>%1 Aufträge waren beim letzten Beenden des Programms nicht fertig. Sollen sie wieder in die Liste aufgenommen werden?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Drop files to add them</source>
+        <translation>Dateien hier ablegen, um sie hinzuzufügen</translation>
+    </message>
+    <message>
         <source>MP4</source>
         <translation>MP4</translation>
     </message>

@@ -106,6 +106,34 @@
         <translation>These files could not be read and were not added:</translation>
     </message>
     <message>
+        <source>These files of the last session no longer exist or could not be read, and were not restored:</source>
+        <translation>These files of the last session no longer exist or could not be read, and were not restored:</translation>
+    </message>
+    <message>
+        <source>The list of jobs could not be saved to %1: %2</source>
+        <translation>The list of jobs could not be saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>Restore Jobs</source>
+        <translation>Restore Jobs</translation>
+    </message>
+    <message>
+        <source>%1 jobs were left unfinished when the program last ended. Restore them to the list?</source>
+        <translation>%1 jobs were left unfinished when the program last ended. Restore them to the list?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Drop files to add them</source>
+        <translation>Drop files to add them</translation>
+    </message>
+    <message>
         <source>MP4</source>
         <translation>MP4</translation>
     </message>

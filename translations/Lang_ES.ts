@@ -106,6 +106,34 @@
         <translation>No se pudieron leer estos archivos y no se han añadido:</translation>
     </message>
     <message>
+        <source>These files of the last session no longer exist or could not be read, and were not restored:</source>
+        <translation>Estos archivos de la última sesión ya no existen o no se pudieron leer, y no se restauraron:</translation>
+    </message>
+    <message>
+        <source>The list of jobs could not be saved to %1: %2</source>
+        <translation>No se pudo guardar la lista de tareas en %1: %2</translation>
+    </message>
+    <message>
+        <source>Restore Jobs</source>
+        <translation>Restaurar tareas</translation>
+    </message>
+    <message>
+        <source>%1 jobs were left unfinished when the program last ended. Restore them to the list?</source>
+        <translation>%1 tareas quedaron sin terminar la última vez que se cerró el programa. ¿Restaurarlas en la lista?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Drop files to add them</source>
+        <translation>Suelte archivos para añadirlos</translation>
+    </message>
+    <message>
         <source>MP4</source>
         <translation>MP4</translation>
     </message>

@@ -106,6 +106,34 @@
         <translation>Ces fichiers n’ont pas pu être lus et n’ont pas été ajoutés :</translation>
     </message>
     <message>
+        <source>These files of the last session no longer exist or could not be read, and were not restored:</source>
+        <translation>Ces fichiers de la dernière session n'existent plus ou n'ont pas pu être lus, et n'ont pas été restaurés :</translation>
+    </message>
+    <message>
+        <source>The list of jobs could not be saved to %1: %2</source>
+        <translation>La liste des tâches n'a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Restore Jobs</source>
+        <translation>Restaurer les tâches</translation>
+    </message>
+    <message>
+        <source>%1 jobs were left unfinished when the program last ended. Restore them to the list?</source>
+        <translation>%1 tâches n'étaient pas terminées à la dernière fermeture du programme. Les remettre dans la liste ?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Drop files to add them</source>
+        <translation>Déposez des fichiers pour les ajouter</translation>
+    </message>
+    <message>
         <source>MP4</source>
         <translation>MP4</translation>
     </message>

@@ -106,6 +106,34 @@
         <translation>次のファイルは読み込めなかったため、追加されませんでした：</translation>
     </message>
     <message>
+        <source>These files of the last session no longer exist or could not be read, and were not restored:</source>
+        <translation>前回のセッションの次のファイルは存在しないか読み込めなかったため、復元されませんでした：</translation>
+    </message>
+    <message>
+        <source>The list of jobs could not be saved to %1: %2</source>
+        <translation>ジョブの一覧を %1 に保存できませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Restore Jobs</source>
+        <translation>ジョブの復元</translation>
+    </message>
+    <message>
+        <source>%1 jobs were left unfinished when the program last ended. Restore them to the list?</source>
+        <translation>前回プログラムを終了したとき、%1 件のジョブが未完了でした。一覧に復元しますか？</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Drop files to add them</source>
+        <translation>ファイルをドロップして追加</translation>
+    </message>
+    <message>
         <source>MP4</source>
         <translation>MP4</translation>
     </message>

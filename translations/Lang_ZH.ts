@@ -106,6 +106,34 @@
         <translation>以下文件无法读取，未能添加：</translation>
     </message>
     <message>
+        <source>These files of the last session no longer exist or could not be read, and were not restored:</source>
+        <translation>上次会话中的这些文件已不存在或无法读取，未能恢复：</translation>
+    </message>
+    <message>
+        <source>The list of jobs could not be saved to %1: %2</source>
+        <translation>无法将任务列表保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Restore Jobs</source>
+        <translation>恢复任务</translation>
+    </message>
+    <message>
+        <source>%1 jobs were left unfinished when the program last ended. Restore them to the list?</source>
+        <translation>程序上次结束时有 %1 个任务未完成。要将它们恢复到列表中吗？</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Drop files to add them</source>
+        <translation>拖放文件到此处即可添加</translation>
+    </message>
+    <message>
         <source>MP4</source>
         <translation>MP4</translation>
     </message>

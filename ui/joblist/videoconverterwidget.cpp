@@ -18,16 +18,20 @@
 #include "toolkit/windowutils.h"
 #include "ui/joblist/finishcountdown.h"
 #include "ui/joblist/nofocusframedelegate.h"
+#include "ui/joblist/queuesaver.h"
 #include "ui/joblist/videolistwidget.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <QtDebug>
 
 #include <memory>
 #include <utility>
@@ -88,6 +92,22 @@ VideoConverterWidget::Warner& warner()
 {
     static VideoConverterWidget::Warner w = themedWarning;
     return w;
+}
+
+int themedQuestion(const QString& title, const QString& text, const QString& okText, const QString& cancelText)
+{
+    return MyQMessageBox::information(title, text, okText, cancelText);
+}
+
+VideoConverterWidget::Asker& asker()
+{
+    static VideoConverterWidget::Asker a = themedQuestion;
+    return a;
+}
+
+bool isMediaFile(const QString& path)
+{
+    return PathServices::isVideoFile(path) == 1 || PathServices::isAudioFile(path) == 1;
 }
 
 // Both skins: the bars take the title bar's colours, the centre shows the
@@ -158,6 +178,11 @@ void VideoConverterWidget::setWarner(Warner w)
     warner() = w ? std::move(w) : Warner(themedWarning);
 }
 
+void VideoConverterWidget::setAsker(Asker a)
+{
+    asker() = a ? std::move(a) : Asker(themedQuestion);
+}
+
 VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     : QWidget(parent)
 {
@@ -208,6 +233,30 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
     m_pBatchTimeLeftLabel->setObjectName(QStringLiteral("batchTimeLeftLabel"));
     m_pBatchTimeLeftLabel->hide();
 
+    // Over the list while a drag of files is over the page; the text sits on
+    // a plate of its own so that the rows beneath do not run through it.
+    m_pDropTarget = new QWidget(this);
+    m_pDropTarget->setObjectName(QStringLiteral("dropTarget"));
+    m_pDropTarget->setAttribute(Qt::WA_StyledBackground);
+    m_pDropTarget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pDropTarget->hide();
+    m_pDropLabel = new QLabel(m_pDropTarget);
+    m_pDropLabel->setObjectName(QStringLiteral("dropLabel"));
+    m_pDropLabel->setAlignment(Qt::AlignCenter);
+    setAcceptDrops(true);
+
+    m_pQueueSaver = new QueueSaver([this] { return savedQueueSnapshot(); }, SavedQueue::defaultPath(), this);
+    connect(m_pQueueSaver, &QueueSaver::saveFailed, this, [this](const QString& error) {
+        // Once per run: the next change tries again, the user has heard.
+        if (std::exchange(m_bSaveWarned, true))
+            return;
+        warner()(tr("Warning"),
+            tr("The list of jobs could not be saved to %1: %2")
+                .arg(QDir::toNativeSeparators(m_pQueueSaver->path()), error),
+            tr("OK"));
+    });
+    connect(m_pVideoList, &VideoListWidget::jobsChanged, m_pQueueSaver, &QueueSaver::schedule);
+
     for (MyTempButton2* b : {m_pAddButton, m_pEmptyAddButton, m_pSelectOutputButton, m_pConvertAllButton}) {
         b->setAlignment(Qt::AlignCenter);
         b->setFrameShape(QFrame::NoFrame);
@@ -231,6 +280,11 @@ VideoConverterWidget::VideoConverterWidget(QWidget* parent)
 
 VideoConverterWidget::~VideoConverterWidget()
 {
+    // The last changes, while the jobs are still there to be read; a failure
+    // now is only logged, no box comes up while the window goes.
+    m_pQueueSaver->disconnect(this);
+    if (m_pQueueSaver->isPending())
+        m_pQueueSaver->saveNow();
     // The worker's thread is joined before the list its results would reach.
     delete m_pWorker;
     m_pWorker = nullptr;
@@ -287,6 +341,7 @@ void VideoConverterWidget::addFiles(const QStringList& paths)
         }
         m_pendingFiles << path;
         m_pendingSubtitles << subtitle;
+        m_pendingRestores << std::nullopt;
     }
     if (!m_bProbing)
         probeNextPending();
@@ -298,7 +353,11 @@ void VideoConverterWidget::probeNextPending()
     while (!m_bProbing && !m_pendingFiles.isEmpty()) {
         const QString path = m_pendingFiles.takeFirst();
         const QString subtitle = m_pendingSubtitles.takeFirst();
+        m_probingRestore = m_pendingRestores.takeFirst();
         startGetMediaInfo(path, QString(), subtitle);
+        // Without ffmpeg a saved job cannot come back; it is named, not lost unseen.
+        if (!m_bProbing && m_probingRestore)
+            m_unrestoredFiles << QDir::toNativeSeparators(path);
     }
     if (!m_bProbing) {
         reportUnreadFiles();
@@ -353,20 +412,119 @@ void VideoConverterWidget::getVideoInfoThread_Finished()
         media.reset();
     ProbeInfo* probe = m_pWorker->takeProbeInfo().release();
     // The list owns the records from here on, also those it refuses.
-    if (!m_pVideoList->addVideoItem(path, media.release(), m_pWorker->m_thumbPath, &m_outputProfile, probe, m_probingSubtitle))
-        m_unreadFiles << QDir::toNativeSeparators(path);
+    const bool added = m_pVideoList->addVideoItem(
+        path, media.release(), m_pWorker->m_thumbPath, &m_outputProfile, probe, m_probingSubtitle);
+    const std::optional<SavedQueue::Job> restore = std::exchange(m_probingRestore, std::nullopt);
+    if (added && restore)
+        restore->applyTo(m_pVideoList->jobAt(m_pVideoList->jobCount() - 1));
+    else if (!added)
+        (restore ? m_unrestoredFiles : m_unreadFiles) << QDir::toNativeSeparators(path);
     m_bProbing = false;
     probeNextPending();
 }
 
 void VideoConverterWidget::reportUnreadFiles()
 {
+    if (!m_unrestoredFiles.isEmpty()) {
+        const QStringList names = std::exchange(m_unrestoredFiles, {});
+        warner()(tr("Warning"),
+            tr("These files of the last session no longer exist or could not be read, and were not restored:")
+                + QLatin1Char('\n') + names.join(QLatin1Char('\n')),
+            tr("OK"));
+    }
     if (m_unreadFiles.isEmpty())
         return;
     const QStringList names = std::exchange(m_unreadFiles, {});
     warner()(tr("Warning"), tr("These files could not be read and were not added:") + QLatin1Char('\n')
             + names.join(QLatin1Char('\n')),
         tr("OK"));
+}
+
+// ---- the saved job list ----------------------------------------------------------------
+
+SavedQueue VideoConverterWidget::savedQueueSnapshot() const
+{
+    SavedQueue queue;
+    queue.outputFormat = m_currentFormat;
+    for (int i = 0; i < m_pVideoList->jobCount(); ++i)
+        queue.jobs << SavedQueue::Job::fromJob(*m_pVideoList->jobAt(i));
+    // A crash during the restore must not lose the jobs not back yet.
+    if (m_probingRestore)
+        queue.jobs << *m_probingRestore;
+    for (const std::optional<SavedQueue::Job>& job : m_pendingRestores) {
+        if (job)
+            queue.jobs << *job;
+    }
+    return queue;
+}
+
+int VideoConverterWidget::pendingRestoreCount() const
+{
+    int n = m_probingRestore ? 1 : 0;
+    for (const std::optional<SavedQueue::Job>& job : m_pendingRestores)
+        n += job ? 1 : 0;
+    return n;
+}
+
+void VideoConverterWidget::offerSavedQueue()
+{
+    if (std::exchange(m_bQueueOffered, true))
+        return;
+    const QString path = m_pQueueSaver->path();
+    SavedQueue saved;
+    QString error;
+    switch (saved.load(path, &error)) {
+    case SavedQueue::NoFile:
+        break;
+    case SavedQueue::Damaged: {
+        const QString aside = SavedQueue::setAside(path);
+        qWarning().noquote() << QStringLiteral("The saved job list %1 could not be read (%2); %3")
+                                    .arg(path, error,
+                                        aside.isEmpty() ? QStringLiteral("it could not be moved and is kept as it is")
+                                                        : QStringLiteral("moved to ") + aside);
+        // Rather no saving this run than writing over what could not be moved.
+        if (aside.isEmpty())
+            return;
+        break;
+    }
+    case SavedQueue::Read:
+        if (saved.unfinishedCount() > 0) {
+            const int answer = asker()(tr("Restore Jobs"),
+                tr("%1 jobs were left unfinished when the program last ended. Restore them to the list?")
+                    .arg(saved.unfinishedCount()),
+                tr("Restore"), tr("Discard"));
+            m_pQueueSaver->setEnabled(true);
+            if (answer == 1)
+                restoreSavedQueue(saved);
+            else
+                m_pQueueSaver->saveNow();
+            return;
+        }
+        break;
+    }
+    m_pQueueSaver->setEnabled(true);
+}
+
+void VideoConverterWidget::restoreSavedQueue(const SavedQueue& saved)
+{
+    if (!saved.outputFormat.isEmpty() && saved.outputFormat != m_currentFormat)
+        setFormat(saved.outputFormat);
+    for (const SavedQueue::Job& job : saved.jobs) {
+        if (job.isFinished())
+            continue;
+        // Jobs come back ready; one that was converting starts over under a
+        // new output name, since its partial file holds the old one.
+        if (!isMediaFile(job.sourcePath) || !QFileInfo(job.sourcePath).isFile()) {
+            m_unrestoredFiles << QDir::toNativeSeparators(job.sourcePath);
+            continue;
+        }
+        m_pendingFiles << job.sourcePath;
+        m_pendingSubtitles << job.srtPath;
+        m_pendingRestores << job;
+    }
+    m_pQueueSaver->schedule();
+    if (!m_bProbing)
+        probeNextPending();
 }
 
 // ---- output format and folder ------------------------------------------------------
@@ -378,6 +536,108 @@ void VideoConverterWidget::formatComoBox_slots()
     m_outputProfile.format = m_currentFormat;
     m_pVideoList->setAllOutputProfile(&m_outputProfile);
     PathServices::setSettingValue(SettingKeys::VideoConvertFormat, m_currentFormat);
+}
+
+// As if chosen in the box.
+void VideoConverterWidget::setFormat(const QString& format)
+{
+    for (int i = 0; i < 5; ++i) {
+        if (format != QLatin1String(Formats[i]))
+            continue;
+        if (i < m_pFormatBox->count())
+            m_pFormatBox->setCurrentIndex(i);
+        m_currentFormat = format;
+        m_outputProfile.format = m_currentFormat;
+        m_pVideoList->setAllOutputProfile(&m_outputProfile);
+        PathServices::setSettingValue(SettingKeys::VideoConvertFormat, m_currentFormat);
+    }
+}
+
+// ---- drag and drop -----------------------------------------------------------------------
+
+bool VideoConverterWidget::hasLocalFiles(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls())
+        return false;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QStringList VideoConverterWidget::droppedFiles(const QList<QUrl>& urls)
+{
+    QStringList files;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        const QFileInfo info(path);
+        if (!info.isDir()) {
+            files << path;
+            continue;
+        }
+        // One level only: a dropped folder of folders (a whole disk) would
+        // otherwise queue thousands of files by surprise.
+        const QFileInfoList entries
+            = QDir(path).entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& entry : entries) {
+            if (isMediaFile(entry.fileName()))
+                files << entry.filePath();
+        }
+    }
+    return files;
+}
+
+bool VideoConverterWidget::isDropHighlighted() const
+{
+    return m_pDropTarget->isVisibleTo(this);
+}
+
+void VideoConverterWidget::showDropTarget(bool shown)
+{
+    m_pDropTarget->setVisible(shown);
+    if (shown)
+        m_pDropTarget->raise();
+}
+
+// Refused while converting, as the header's "+ Add Video" is.
+void VideoConverterWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_bLocked || !hasLocalFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    showDropTarget(true);
+}
+
+void VideoConverterWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    const bool welcome = !m_bLocked && hasLocalFiles(event->mimeData());
+    if (welcome)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    showDropTarget(welcome);
+}
+
+void VideoConverterWidget::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    showDropTarget(false);
+    event->accept();
+}
+
+void VideoConverterWidget::dropEvent(QDropEvent* event)
+{
+    showDropTarget(false);
+    if (m_bLocked || !hasLocalFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    addFiles(droppedFiles(event->mimeData()->urls()));
 }
 
 void VideoConverterWidget::restoreFormat()
@@ -530,6 +790,10 @@ void VideoConverterWidget::layoutChildren()
     const QRect centre(px(10), headerHeight + px(8), w - px(20), barTop - headerHeight - px(16));
     m_pVideoList->setGeometry(centre);
     m_pEmptyPanel->setGeometry(centre);
+    m_pDropTarget->setGeometry(centre);
+    m_pDropLabel->ensurePolished(); // measured in the sheet's font while still hidden
+    const int plateWidth = m_pDropLabel->fontMetrics().horizontalAdvance(m_pDropLabel->text()) + px(64);
+    m_pDropLabel->setGeometry((centre.width() - plateWidth) / 2, (centre.height() - px(52)) / 2, plateWidth, px(52));
     const int cw = centre.width();
     const int ch = centre.height();
     m_pEmptyIcon->setGeometry(0, ch / 2 - px(110), cw, px(90));
@@ -569,6 +833,13 @@ void VideoConverterWidget::applySkin()
     m_pOrganisationLabel->setStyleSheet(labelSheet(c.secondText, 12));
     m_pTitleLabel->setStyleSheet(labelSheet(c.text, 18, "font-weight:bold;"));
     m_pEmptyLabel->setStyleSheet(labelSheet(c.secondText, 14));
+    // The accent frame reads on both backgrounds; the fill only tints them.
+    m_pDropTarget->setStyleSheet(
+        QStringLiteral("QWidget#dropTarget{background-color:%1;border:2px dashed #01a4e5;border-radius:%2;}"
+                       "QLabel#dropLabel{color:#ffffff;font-size:%3;font-weight:bold;background-color:#01a4e5;"
+                       "border:none;border-radius:%4;}")
+            .arg(QLatin1String(isDark() ? "rgba(1,164,229,40)" : "rgba(1,164,229,24)"), pxText(4), pxText(16),
+                pxText(26)));
     m_pEmptyIcon->setPixmap(IconHelper::getPixmap(IconHelper::FontAwesome, QColor(QLatin1String(c.line)), 0xF008,
         static_cast<unsigned>(px(72)), static_cast<unsigned>(px(90)), static_cast<unsigned>(px(90))));
     m_pOutputFolderLabel->setStyleSheet(labelSheet(c.text, 12));
@@ -618,6 +889,7 @@ void VideoConverterWidget::retranslate()
     m_pOrganisationLabel->setText(SettingKeys::Organisation);
     m_pTitleLabel->setText(tr("Video Format Converter"));
     m_pEmptyLabel->setText(tr("Click the button below to add videos."));
+    m_pDropLabel->setText(tr("Drop files to add them"));
     m_pOutputFolderLabel->setText(tr("Output Folder:"));
     m_pSelectOutputButton->setText(tr("..."));
     m_pSelectOutputButton->setToolTip(tr("Choose the output folder"));

@@ -1,17 +1,23 @@
 #pragma once
 
 #include "convert/outputprofile.h"
+#include "convert/savedqueue.h"
 #include "ui/joblist/finishcountdown.h"
 
+#include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class GetMediaInfoThread;
 class QComboBox;
 class QLabel;
+class QMimeData;
+class QueueSaver;
 class VideoListWidget;
 
 namespace MyQtCustom {
@@ -34,10 +40,15 @@ public:
         QWidget* parent, const QString& caption, const QString& folder, const QString& filter)>;
     using FolderChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& folder)>;
     using Warner = std::function<void(const QString& title, const QString& text, const QString& okText)>;
+    // A question with two buttons; returns 1 for the first, 2 for the
+    // second, 0 when the box was closed otherwise.
+    using Asker = std::function<int(
+        const QString& title, const QString& text, const QString& okText, const QString& cancelText)>;
     // An empty one restores the default.
     static void setFilesChooser(FilesChooser chooser);
     static void setFolderChooser(FolderChooser chooser);
     static void setWarner(Warner warner);
+    static void setAsker(Asker asker);
 
     explicit VideoConverterWidget(QWidget* parent = nullptr);
     ~VideoConverterWidget() override;
@@ -45,6 +56,21 @@ public:
     // Queues the media files among `paths` for probing, in order; the others
     // are dropped. Each file becomes a job of its own once probed.
     void addFiles(const QStringList& paths);
+
+    // Once, after the window shows: offers to restore the jobs the last
+    // session left unfinished, or sets aside a saved list it cannot read.
+    // From then on the list is saved after every change that matters.
+    void offerSavedQueue();
+    QueueSaver* queueSaver() const { return m_pQueueSaver; }
+    // The jobs as the saved list keeps them, with restored ones still
+    // waiting for their probe.
+    SavedQueue savedQueueSnapshot() const;
+
+    // The files a drop of `urls` adds: files as they are, and the media files
+    // directly inside a folder (not in its subfolders), by name.
+    static QStringList droppedFiles(const QList<QUrl>& urls);
+    static bool hasLocalFiles(const QMimeData* mime);
+    bool isDropHighlighted() const;
 
     // Layout, skin and texts, in this order; the texts step also restores
     // the stored output format.
@@ -69,6 +95,8 @@ public:
     void setFinishCountdownSeconds(int seconds) { m_nCountdownSeconds = seconds; }
     // The countdown before a restart or shutdown while it shows, else null.
     FinishCountdown* finishCountdown() const { return m_pCountdown; }
+    // Files of the saved list waiting for their probe.
+    int pendingRestoreCount() const;
 
 signals:
     // After every probed file was handed to the list (or refused).
@@ -84,7 +112,16 @@ public slots:
     void getVideoInfoThread_Finished();
     void updateBatchTimeLeft();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void restoreSavedQueue(const SavedQueue& saved);
+    void setFormat(const QString& format);
+    void showDropTarget(bool shown);
     void startGetMediaInfo(const QString& path, const QString& thumbnail, const QString& subtitle);
     void probeNextPending();
     void updateEmptyView();
@@ -99,6 +136,13 @@ private:
     QString m_currentFormat = QStringLiteral("mp4");
     QStringList m_pendingFiles;
     QStringList m_pendingSubtitles;
+    // Beside each pending file: what the saved list kept of it, if it comes from there.
+    QList<std::optional<SavedQueue::Job>> m_pendingRestores;
+    std::optional<SavedQueue::Job> m_probingRestore;
+    QStringList m_unrestoredFiles;
+    QueueSaver* m_pQueueSaver = nullptr;
+    bool m_bQueueOffered = false;
+    bool m_bSaveWarned = false;
     GetMediaInfoThread* m_pWorker = nullptr;
     // Set while a file is on the worker, cleared only at the end of the
     // finished handler: a file added in between waits for that handler.
@@ -115,6 +159,9 @@ private:
     MyQtCustom::MyTempButton2* m_pAddButton = nullptr;
     QLabel* m_pOrganisationLabel = nullptr;
     QLabel* m_pTitleLabel = nullptr;
+
+    QWidget* m_pDropTarget = nullptr;
+    QLabel* m_pDropLabel = nullptr;
 
     QWidget* m_pEmptyPanel = nullptr;
     QLabel* m_pEmptyIcon = nullptr;

@@ -688,6 +688,7 @@ void VideoItemWidget::updateSizeEstimate()
         return;
     item->m_sizeText = QCommonUtils::GetFileSizeString(item->estimatedOutputSize());
     LoadData();
+    emit jobEdited(this);
 }
 
 // ---- actions -----------------------------------------------------------------
@@ -793,6 +794,7 @@ void VideoItemWidget::srt_addButton_slots()
         return;
     item->m_srtPath = chosen;
     showStatus();
+    emit jobEdited(this);
 }
 
 void VideoItemWidget::srt_delButton_slots()
@@ -805,6 +807,7 @@ void VideoItemWidget::srt_delButton_slots()
     m_pBurninButton->setChecked(false);
     m_pSoftcodeButton->setChecked(false);
     showStatus();
+    emit jobEdited(this);
 }
 
 void VideoItemWidget::srt_BurninButton_slots()

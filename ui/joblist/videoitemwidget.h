@@ -60,6 +60,9 @@ signals:
     void signal_removeAllAction();
     void updateConvert(VideoItemWidget* row);
     void srtStatusChange(VideoItemWidget* row);
+    // The job's edits or subtitle changed (an editor closed, a subtitle
+    // added or taken away).
+    void jobEdited(VideoItemWidget* row);
 
 public slots:
     void cutvButton_slots();

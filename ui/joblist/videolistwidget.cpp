@@ -82,6 +82,7 @@ bool VideoListWidget::addVideoItem(const QString& sourcePath, MediaInfo* mediaIn
     connect(job, &VideoItemData::updateShow, this, &VideoListWidget::VideoItemData_updateShow_slots);
     connect(job, &VideoItemData::updateFinished, this, &VideoListWidget::VideoItemData_updateFinished_slots);
     m_pTableList->addPrivateData(job);
+    emit jobsChanged();
     return true;
 }
 
@@ -99,6 +100,7 @@ void VideoListWidget::makeRows()
         connect(row, &VideoItemWidget::deleteitem, this, &VideoListWidget::ItemWidget_deleteitem_slots);
         connect(row, &VideoItemWidget::signal_removeAllAction, this, &VideoListWidget::ItemWidgetRemoveAllItem_slots);
         connect(row, &VideoItemWidget::srtStatusChange, this, &VideoListWidget::ItemWidget_srtStatusChange_slots);
+        connect(row, &VideoItemWidget::jobEdited, this, &VideoListWidget::jobsChanged);
         m_pTableList->addMyTableItemWidget(row);
     }
     m_pTableList->flushTableItems();
@@ -112,6 +114,7 @@ void VideoListWidget::ItemWidget_deleteitem_slots(VideoItemWidget* row)
         return;
     emit convertsignal(true);
     m_pQueue->removeJobs({job}, [this, job] { m_pTableList->deletePrivateData(job); });
+    emit jobsChanged();
 }
 
 void VideoListWidget::ItemWidgetRemoveAllItem_slots()
@@ -120,6 +123,7 @@ void VideoListWidget::ItemWidgetRemoveAllItem_slots()
         m_pTableList->clear();
         refreshAllRows();
     });
+    emit jobsChanged();
 }
 
 // ---- scheduling ----------------------------------------------------------------
@@ -128,6 +132,7 @@ void VideoListWidget::convertAll()
 {
     m_pQueue->convertAll();
     refreshAllRows();
+    emit jobsChanged();
 }
 
 void VideoListWidget::stopAll()
@@ -139,11 +144,13 @@ void VideoListWidget::setAllOutputProfile(OutputProfile* profile)
 {
     m_pQueue->setAllOutputProfile(profile);
     refreshAllRows();
+    emit jobsChanged();
 }
 
 void VideoListWidget::ItemWidget_updateConvert_slots(VideoItemWidget*)
 {
     m_pQueue->startWaitingJobs();
+    emit jobsChanged();
 }
 
 void VideoListWidget::ItemWidget_srtStatusChange_slots(VideoItemWidget* row)
@@ -151,6 +158,7 @@ void VideoListWidget::ItemWidget_srtStatusChange_slots(VideoItemWidget* row)
     if (VideoItemData* job = row ? row->job() : nullptr) {
         m_pQueue->shareSubtitleMode(job);
         refreshAllRows();
+        emit jobsChanged();
     }
 }
 
@@ -211,6 +219,8 @@ void VideoListWidget::VideoItemData_updateShow_slots(VideoItemData* job)
 {
     if (VideoItemWidget* row = rowOf(job))
         refreshRow(row);
+    // Sent on every change of state: a start, an end, a new format.
+    emit jobsChanged();
 }
 
 // ---- layout, skin, texts -------------------------------------------------------

@@ -50,6 +50,9 @@ signals:
     void convertsignal(bool converting);
     // A job reported progress or ended: the batch's time left may have changed.
     void progressChanged();
+    // A job came or went, or its state, edits, subtitle or format changed:
+    // what the saved job list keeps. Progress alone does not count.
+    void jobsChanged();
 
 public slots:
     void ItemWidget_updateConvert_slots(VideoItemWidget* row);
