@@ -198,7 +198,8 @@ void TestSavedQueue::unreadableFileSetAside_data()
     const QByteArray good = "{\"format\":\"morvayne-queue\",\"version\":1,\"outputFormat\":\"mp4\",\"jobs\":["
                             "{\"source\":\"/nowhere/a.mp4\",\"state\":1}]}";
     QTest::newRow("cut short") << good.left(good.size() / 2);
-    QTest::newRow("not JSON") << QByteArray("PK\x03\x04\x00\xff garbage", 16);
+    static const char zipStart[] = "PK\x03\x04\x00\xff garbage";
+    QTest::newRow("not JSON") << QByteArray(zipStart, sizeof zipStart - 1);
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("another program's JSON") << QByteArray("{\"jobs\":[{\"source\":\"/nowhere/a.mp4\"}]}");
     QTest::newRow("a later version") << QByteArray(good).replace("\"version\":1", "\"version\":2");
