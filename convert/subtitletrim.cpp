@@ -99,7 +99,9 @@ QByteArray SubtitleTrim::cut(const QByteArray& srt, qint64 from, qint64 to, int*
     for (const Cue& cue : cues) {
         const qint64 start = qMax(cue.start, from) - from;
         const qint64 end = (to > 0 ? qMin(cue.end, to) : cue.end) - from;
-        if (end <= start)
+        // Compared as written, in whole milliseconds: less than one left
+        // would be written as a cue that ends where it starts.
+        if (end / 1000 <= start / 1000)
             continue;
         out += QByteArray::number(++n) + '\n' + writeTime(start) + " --> " + writeTime(end) + cue.rest + '\n';
         for (const QByteArray& line : cue.lines)

@@ -203,30 +203,37 @@ void TestTextReaders::subtitleCues_data()
     QTest::addColumn<QByteArray>("srt");
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<int>("cues");
+    QTest::addColumn<qlonglong>("from");
 
     const QByteArray near = "2\n00:00:01,000 --> 00:00:02,000\nnear\n";
     const QByteArray kept = "1\n00:00:01,000 --> 00:00:02,000\nnear\n\n";
     // Hours no time can hold make the cue unreadable; it goes with its text.
     QTest::newRow("eleven-digit hour") << "1\n99999999999:00:00,000 --> 99999999999:00:01,000\nfar\n\n" + near << kept
-                                       << 1;
-    QTest::newRow("twenty-digit hour") << "1\n99999999999999999999:00:00,0 --> 00:00:01,0\nfar\n\n" + near << kept << 1;
+                                       << 1 << 0LL;
+    QTest::newRow("twenty-digit hour") << "1\n99999999999999999999:00:00,0 --> 00:00:01,0\nfar\n\n" + near << kept << 1 << 0LL;
     QTest::newRow("largest hour that fits")
         << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,5\nfar\n")
-        << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,500\nfar\n\n") << 1;
+        << QByteArray("1\n2562047788:00:00,000 --> 2562047788:00:54,500\nfar\n\n") << 1 << 0LL;
     // What is written reads back the same.
     QTest::newRow("doubled carriage returns")
-        << QByteArray("1\r\r\n00:00:01,0 --> 00:00:02,0\r\r\nnear\r\r\n") << kept << 1;
+        << QByteArray("1\r\r\n00:00:01,0 --> 00:00:02,0\r\r\nnear\r\r\n") << kept << 1 << 0LL;
     QTest::newRow("position hints past a NUL")
         << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n", 47)
-        << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n\n", 48) << 1;
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000 X1:1\0X2:2\nnear\n\n", 48) << 1 << 0LL;
+    // Cut half a millisecond before the first cue ends: nothing of it is
+    // left that a cue can hold.
+    QTest::newRow("less than a millisecond left of a cue")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nnear\n\n2\n00:00:03,000 --> 00:00:04,000\nlast\n")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nlast\n\n") << 2 << 1999500LL;
 }
 
-// Whole files, kept from 0 s on.
+// Whole files, kept from `from` on.
 void TestTextReaders::subtitleCues()
 {
     QFETCH(QByteArray, srt);
+    QFETCH(qlonglong, from);
     int cues = -1;
-    QTEST(SubtitleTrim::cut(srt, 0, 0, &cues), "expected");
+    QTEST(SubtitleTrim::cut(srt, from, 0, &cues), "expected");
     QTEST(cues, "cues");
 }
 
