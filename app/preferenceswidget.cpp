@@ -179,17 +179,7 @@ void PreferencesWidget::applySkin()
 
     const SpriteCells::StateCells cells
         = SpriteCells::publicCells(SpriteCells::CloseColumn, dark ? SpriteCells::Dark : SpriteCells::Light);
-    m_closeButton->bgPixmap = VCManagerWidget::publicPixmap();
-    m_closeButton->useBgPixmap = true;
-    const QRect& n = cells.normal;
-    const QRect& h = cells.highlight;
-    const QRect& c = cells.click;
-    const QRect& d = cells.disable;
-    m_closeButton->SetnormalPicRect(n.x(), n.y(), n.width(), n.height());
-    m_closeButton->SethighlightPicRect(h.x(), h.y(), h.width(), h.height());
-    m_closeButton->SetclickPicRect(c.x(), c.y(), c.width(), c.height());
-    m_closeButton->SetdisablePicRect(d.x(), d.y(), d.width(), d.height());
-    m_closeButton->SetPicAlignFlags(3);
+    m_closeButton->setSpriteCells(VCManagerWidget::publicPixmap(), cells);
 }
 
 void PreferencesWidget::retranslate()

@@ -61,17 +61,7 @@ bool needsCjkFont(const QString& code)
 
 void setCells(MyPushButton* button, const SpriteCells::StateCells& cells)
 {
-    button->bgPixmap = VCManagerWidget::widePublicPixmap();
-    button->useBgPixmap = true;
-    const QRect& n = cells.normal;
-    const QRect& h = cells.highlight;
-    const QRect& c = cells.click;
-    const QRect& d = cells.disable;
-    button->SetnormalPicRect(n.x(), n.y(), n.width(), n.height());
-    button->SethighlightPicRect(h.x(), h.y(), h.width(), h.height());
-    button->SetclickPicRect(c.x(), c.y(), c.width(), c.height());
-    button->SetdisablePicRect(d.x(), d.y(), d.width(), d.height());
-    button->SetPicAlignFlags(3);
+    button->setSpriteCells(VCManagerWidget::widePublicPixmap(), cells);
 }
 
 } // namespace

@@ -45,6 +45,17 @@ void MyPushButton::SetPicture(
     SetPicAlignFlags(m_nAlignFlags);
 }
 
+void MyPushButton::setSpriteCells(const QPixmap& sheet, const SpriteCells::StateCells& cells)
+{
+    bgPixmap = sheet;
+    useBgPixmap = true;
+    m_picRect[Normal] = cells.normal;
+    m_picRect[Highlight] = cells.highlight;
+    m_picRect[Click] = cells.click;
+    m_picRect[Disable] = cells.disable;
+    SetPicAlignFlags(3);
+}
+
 void MyPushButton::SetnormalPicRect(int x, int y, int w, int h)
 {
     m_picRect[Normal] = QRect(x, y, w, h);

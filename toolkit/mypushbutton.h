@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/spritecells.h"
 #include "toolkit/statebutton.h"
 
 #include <QLabel>
@@ -29,6 +30,8 @@ public:
     void SetdisablePicRect(int x, int y, int w, int h);
     void SetDefaultColor(QRgb normal, QRgb highlight, QRgb click, QRgb disable);
     void SetPicAlignFlags(int flags);
+    // The four looks cut from one sprite sheet, centred.
+    void setSpriteCells(const QPixmap& sheet, const SpriteCells::StateCells& cells);
 
     void setGeometry(int x, int y, int w, int h);
     void setGeometry(const QRect& rect);

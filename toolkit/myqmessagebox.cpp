@@ -82,6 +82,11 @@ MyQMessageBox::MyQMessageBox(int width, int height, QWidget* parent)
 
 MyQMessageBox::~MyQMessageBox() = default;
 
+QString MyQMessageBox::buttonSheet(const QString& border, const QString& text, const QString& background)
+{
+    return builtInButtonSheet(border, text, background);
+}
+
 void MyQMessageBox::setPanelColours(const QString& border, const QString& background)
 {
     m_panel->setStyleSheet(QStringLiteral("QWidget{border: 1px solid ") + border

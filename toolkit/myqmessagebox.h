@@ -34,6 +34,8 @@ public:
     // The panel's border and background, for a box that follows a skin
     // other than the palette's.
     void setPanelColours(const QString& border, const QString& background);
+    // The style of the box's own rounded buttons in other colours.
+    static QString buttonSheet(const QString& border, const QString& text, const QString& background);
 
 
     static int warning(const QString& title, const QString& text, const QString& okText, const QString& cancelText,

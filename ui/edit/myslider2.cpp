@@ -26,14 +26,7 @@ MySlider2::MySlider2(QWidget* parent)
     m_filledLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_grooveLabel->setStyleSheet(QStringLiteral("background-color:#546c7e;"));
     m_filledLabel->setStyleSheet(QStringLiteral("background-color:rgb(76,192,75);"));
-    const SpriteCells::StateCells& c = SpriteCells::SliderHandle;
-    m_handleButton->bgPixmap = QPixmap(SpriteCells::VcPublicSheet);
-    m_handleButton->useBgPixmap = true;
-    m_handleButton->SetnormalPicRect(c.normal.x(), c.normal.y(), c.normal.width(), c.normal.height());
-    m_handleButton->SethighlightPicRect(c.highlight.x(), c.highlight.y(), c.highlight.width(), c.highlight.height());
-    m_handleButton->SetclickPicRect(c.click.x(), c.click.y(), c.click.width(), c.click.height());
-    m_handleButton->SetdisablePicRect(c.disable.x(), c.disable.y(), c.disable.width(), c.disable.height());
-    m_handleButton->SetPicAlignFlags(3);
+    m_handleButton->setSpriteCells(QPixmap(SpriteCells::VcPublicSheet), SpriteCells::SliderHandle);
     m_handleButton->setAutoFillBackground(true);
     connect(m_handleButton, &MyPushButton::Pressclicked, this, &MySlider2::moveButton_Press_slots);
     connect(m_handleButton, &MyPushButton::clicked, this, &MySlider2::moveButton_slots);

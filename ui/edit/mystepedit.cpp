@@ -12,13 +12,7 @@ namespace {
 
 void cutArrow(MyPushButton* button, const SpriteCells::StateCells& c)
 {
-    button->bgPixmap = QPixmap(SpriteCells::VcPublicSheet);
-    button->useBgPixmap = true;
-    button->SetnormalPicRect(c.normal.x(), c.normal.y(), c.normal.width(), c.normal.height());
-    button->SethighlightPicRect(c.highlight.x(), c.highlight.y(), c.highlight.width(), c.highlight.height());
-    button->SetclickPicRect(c.click.x(), c.click.y(), c.click.width(), c.click.height());
-    button->SetdisablePicRect(c.disable.x(), c.disable.y(), c.disable.width(), c.disable.height());
-    button->SetPicAlignFlags(3);
+    button->setSpriteCells(QPixmap(SpriteCells::VcPublicSheet), c);
 }
 
 } // namespace

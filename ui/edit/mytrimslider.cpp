@@ -30,13 +30,7 @@ int positionHandle()
 MyPushButton* spriteButton(QWidget* parent, const SpriteCells::StateCells& c)
 {
     auto* b = new MyPushButton(parent);
-    b->bgPixmap = QPixmap(SpriteCells::VcPublicSheet);
-    b->useBgPixmap = true;
-    b->SetnormalPicRect(c.normal.x(), c.normal.y(), c.normal.width(), c.normal.height());
-    b->SethighlightPicRect(c.highlight.x(), c.highlight.y(), c.highlight.width(), c.highlight.height());
-    b->SetclickPicRect(c.click.x(), c.click.y(), c.click.width(), c.click.height());
-    b->SetdisablePicRect(c.disable.x(), c.disable.y(), c.disable.width(), c.disable.height());
-    b->SetPicAlignFlags(3);
+    b->setSpriteCells(QPixmap(SpriteCells::VcPublicSheet), c);
     return b;
 }
 

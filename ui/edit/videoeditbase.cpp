@@ -103,13 +103,7 @@ int VideoEditBase::skin() const
 
 void VideoEditBase::setSprite(MyPushButton* button, const QString& sheet, const SpriteCells::StateCells& c)
 {
-    button->bgPixmap = QPixmap(sheet);
-    button->useBgPixmap = true;
-    button->SetnormalPicRect(c.normal.x(), c.normal.y(), c.normal.width(), c.normal.height());
-    button->SethighlightPicRect(c.highlight.x(), c.highlight.y(), c.highlight.width(), c.highlight.height());
-    button->SetclickPicRect(c.click.x(), c.click.y(), c.click.width(), c.click.height());
-    button->SetdisablePicRect(c.disable.x(), c.disable.y(), c.disable.width(), c.disable.height());
-    button->SetPicAlignFlags(3);
+    button->setSpriteCells(QPixmap(sheet), c);
 }
 
 void VideoEditBase::layoutChildren()

@@ -31,13 +31,9 @@ FinishCountdown::FinishCountdown(int action, int seconds, bool dark, QWidget* pa
     setTitle(tr("All conversions have finished"), labelSheet(dark ? "#ffffff" : "#333333", 14));
     setText(countdownText(m_nAction, m_nSecondsLeft), QPixmap(), labelSheet(dark ? "#e8e8e8" : "#666666", 14));
     if (dark) {
-        const QString sheet = QStringLiteral("QLabel{border: 1px solid %1; font-size:%2px;color:%3;  background-color:%4;"
-                                             "border-radius:%5px;}");
-        const int font = InterfaceScale::px(14);
-        const int radius = InterfaceScale::px(16);
         setButtons(QString(), tr("Cancel"), QString(), QString(),
-            sheet.arg(QLatin1String("#838588")).arg(font).arg(QLatin1String("#e8e8e8"), QLatin1String("#2e3033")).arg(radius),
-            sheet.arg(QLatin1String("#72767d")).arg(font).arg(QLatin1String("#ffffff"), QLatin1String("#72767d")).arg(radius));
+            buttonSheet(QStringLiteral("#838588"), QStringLiteral("#e8e8e8"), QStringLiteral("#2e3033")),
+            buttonSheet(QStringLiteral("#72767d"), QStringLiteral("#ffffff"), QStringLiteral("#72767d")));
     } else {
         setButtons(QString(), tr("Cancel"));
     }

@@ -862,17 +862,7 @@ void VideoConverterWidget::applySkin()
 
     const SpriteCells::StateCells cells
         = SpriteCells::publicCells(SpriteCells::OpenFolderColumn, isDark() ? SpriteCells::Dark : SpriteCells::Light);
-    m_pOpenOutputButton->bgPixmap = QPixmap(SpriteCells::PublicSheet);
-    m_pOpenOutputButton->useBgPixmap = true;
-    m_pOpenOutputButton->SetnormalPicRect(cells.normal.x(), cells.normal.y(), cells.normal.width(),
-        cells.normal.height());
-    m_pOpenOutputButton->SethighlightPicRect(cells.highlight.x(), cells.highlight.y(), cells.highlight.width(),
-        cells.highlight.height());
-    m_pOpenOutputButton->SetclickPicRect(cells.click.x(), cells.click.y(), cells.click.width(),
-        cells.click.height());
-    m_pOpenOutputButton->SetdisablePicRect(cells.disable.x(), cells.disable.y(), cells.disable.width(),
-        cells.disable.height());
-    m_pOpenOutputButton->SetPicAlignFlags(3);
+    m_pOpenOutputButton->setSpriteCells(QPixmap(SpriteCells::PublicSheet), cells);
 
     m_pFormatBox->setStyleSheet(
         QStringLiteral("QComboBox{border:1px solid %1;border-radius:2px;background-color:%2;color:%3;font-size:%4;"

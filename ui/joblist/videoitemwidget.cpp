@@ -106,14 +106,7 @@ QString labelSheet(const char* colour, int fontSize, const char* extra = "")
 
 void setCells(MyPushButton* button, const QPixmap& sheet, const SpriteCells::StateCells& cells)
 {
-    button->bgPixmap = sheet;
-    button->useBgPixmap = true;
-    const QRect n = cells.normal, h = cells.highlight, c = cells.click, d = cells.disable;
-    button->SetnormalPicRect(n.x(), n.y(), n.width(), n.height());
-    button->SethighlightPicRect(h.x(), h.y(), h.width(), h.height());
-    button->SetclickPicRect(c.x(), c.y(), c.width(), c.height());
-    button->SetdisablePicRect(d.x(), d.y(), d.width(), d.height());
-    button->SetPicAlignFlags(3);
+    button->setSpriteCells(sheet, cells);
 }
 
 void setBackgroundPicture(QLabel* label, const QPixmap& picture)
