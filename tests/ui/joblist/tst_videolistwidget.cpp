@@ -468,7 +468,7 @@ void TestVideoListWidget::buttons()
 // A job in every state, in both skins: nothing overlaps, leaves its row or
 // cuts its text. The editing tools: hover stands out more than the normal
 // look and the disabled look least; a checked tool is plainly visible. With
-// MORVAYNE_RENDER_DIR set the lists are saved as pictures to look at.
+// MORVAYNE_SCREENSHOT_DIR set the lists are saved as pictures to look at.
 void TestVideoListWidget::pictures()
 {
     const QList<std::tuple<const char*, const char*, int>> jobs{{"Ready to go.mp4", "mp4", -1},
@@ -515,7 +515,7 @@ void TestVideoListWidget::pictures()
                 QVERIFY2(needed <= w->width(), qPrintable(where + str("cuts its text")));
             }
         }
-        const QString renderDir = QString::fromLocal8Bit(qgetenv("MORVAYNE_RENDER_DIR"));
+        const QString renderDir = QString::fromLocal8Bit(qgetenv("MORVAYNE_SCREENSHOT_DIR"));
         if (!renderDir.isEmpty())
             QVERIFY(QDir().mkpath(renderDir)
                 && m_list->grab().save(renderDir + (skin == 1 ? str("/joblist-dark.png") : str("/joblist-light.png"))));
